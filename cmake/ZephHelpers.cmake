@@ -1,0 +1,47 @@
+# zeph_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
+# Builds one GoogleTest program and registers each of its tests with CTest.
+include(GoogleTest)
+function(zeph_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+endfunction()
+
+# zeph_add_library(<name> <Namespace> SOURCES <files...>)
+# A shared library with public headers under include/, an ALIAS target
+# <Namespace>::<name>, VERSION/SOVERSION and an exported CMake package.
+function(zeph_add_library name namespace)
+  cmake_parse_arguments(ARG "" "" "SOURCES" ${ARGN})
+  add_library(${name} SHARED ${ARG_SOURCES})
+  add_library(${namespace}::${name} ALIAS ${name})
+  string(TOUPPER ${name} upper)
+  target_compile_definitions(${name} PRIVATE ${upper}_BUILDING)
+  target_include_directories(${name} PUBLIC
+    $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}/include>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  set_target_properties(${name} PROPERTIES
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
+    EXPORT_NAME ${name})
+  install(TARGETS ${name} EXPORT ${namespace}Targets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  install(DIRECTORY include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  install(EXPORT ${namespace}Targets NAMESPACE ${namespace}::
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/${namespace})
+  include(CMakePackageConfigHelpers)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${namespace}Config.cmake.in
+    "@PACKAGE_INIT@\ninclude(\"\${CMAKE_CURRENT_LIST_DIR}/${namespace}Targets.cmake\")\n")
+  configure_package_config_file(
+    ${CMAKE_CURRENT_BINARY_DIR}/${namespace}Config.cmake.in
+    ${CMAKE_CURRENT_BINARY_DIR}/${namespace}Config.cmake
+    INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/${namespace})
+  write_basic_package_version_file(
+    ${CMAKE_CURRENT_BINARY_DIR}/${namespace}ConfigVersion.cmake
+    COMPATIBILITY SameMajorVersion)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${namespace}Config.cmake
+    ${CMAKE_CURRENT_BINARY_DIR}/${namespace}ConfigVersion.cmake
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/${namespace})
+endfunction()
