@@ -28,9 +28,13 @@ class TOLVEX_API CCheckData {
     int OrientSorting(const char* text) const;
 
   private:
+    // "-" when value < 0, then the integer digits grouped by three.
     std::string add_cam(double value, const std::string& digits) const;
+    // The digits of |integerPart| (a whole number), no sign, no grouping.
     std::string separate_upper(double integerPart) const;
-    std::string separate_lower(double fractionPart, int digits) const;
+    // The first `digits` decimals of |fractionPart| after rounding it to 12
+    // significant digits; carry is set when that rounding reaches 1.
+    std::string separate_lower(double fractionPart, int digits, bool& carry) const;
 };
 
 namespace tolvex {
