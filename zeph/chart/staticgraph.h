@@ -8,10 +8,13 @@
 #include "chart/zephgraph.h"
 #include "corvo/zephdata.h"
 
+class QPainter;
+
 // The chart control (identifier 5037): holds the points of the current
 // system, the pressure text and the view range, and repaints the chart with
 // every point and process line on each paint. A left click is matched
-// against the plotted markers and reported with pointsHit().
+// against the plotted markers and reported with pointsHit(); other buttons
+// and the context-menu request go on to the parent.
 class CStaticGraph : public QFrame {
     Q_OBJECT
 
@@ -35,8 +38,22 @@ class CStaticGraph : public QFrame {
     LogicalRect Frame;
 
     // The records (copies, in list order) whose markers lie in the hit box
-    // of the client position pos, using the mapping of the last paint.
+    // of pos (widget coordinates, as mouse events give them), using the
+    // mapping of the last paint: the marker's logical position p must lie
+    // within lx − 10 ≤ p.x < lx + 5 and ly − 10 ≤ p.y < ly + 5 around the
+    // click's logical position (lx, ly). Only drawn markers are found: style
+    // 0, 1 or 2, inside the view range; nothing before the first paint.
     QList<CZephData> HitTest(QPoint pos) const;
+
+    // Draws the chart with every point and process line into client (device
+    // pixels of painter) and keeps the mapping for HitTest, exactly as a
+    // paint of the control does. Used by the paint handler and for pictures
+    // of the chart.
+    void PaintChart(QPainter& painter, const QRect& client);
+
+    // The pressure text read with C-locale atof rules, hPa (0 when it does
+    // not start with a number).
+    double Pressure() const;
 
   Q_SIGNALS:
     // A left click on the chart found these points (list order; may be empty).

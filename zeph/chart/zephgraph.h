@@ -2,8 +2,11 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QTransform>
 
 class QPainter;
+class QFont;
+class QString;
 
 // A rectangle held as its four edges, as the chart's logical frame is
 // specified (left, top, right, bottom), without QRect's "right = left +
@@ -19,23 +22,48 @@ struct LogicalRect {
 // Draws the psychrometric chart (dry bulb °C across, humidity ratio
 // kg/kg(DA) upward) on a logical sheet of 1160 × 1160 units with y upward,
 // stretched over the whole target. Lives for one repaint.
+//
+// DrawChart leaves the logical mapping set on the painter; DrawPoint and
+// DrawProcessLine draw through it and must follow DrawChart on the same
+// painter.
 class CZephGraph {
   public:
+    // Side of the logical sheet and the margin around the plotting area,
+    // logical units.
+    static constexpr int kSheet = 1160;
+    static constexpr int kMargin = 80;
+
     CZephGraph();  // default range 45, −5, 0.035, 0
     CZephGraph(double maxDb, double minDb, double maxXi, double minXi);
     virtual ~CZephGraph();
 
-    // Sets the mapping for a target of the given device size and draws the
-    // background chart at total pressure P (hPa).
+    // Sets the mapping for the target rectangle client (device pixels) and
+    // draws the background chart at total pressure P (hPa). A range the
+    // chart cannot show (see IsDrawableRange) leaves a plain white sheet.
     void DrawChart(QPainter& dc, const QRect& client, double P);
-    // One state-point marker with its number; nothing outside the range.
+    // One state-point marker (t °C, x kg/kg) with its number; nothing
+    // outside the range.
     void DrawPoint(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t, double x,
                    int number);
-    // One straight process line; nothing when either end is outside.
+    // One straight process line between (t1, x1) and (t2, x2); nothing when
+    // either end is outside the range.
     void DrawProcessLine(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t1, double x1,
                          double t2, double x2);
-    // Logical position of the state (t °C, x kg/kg).
+    // Logical position of the state (t °C, x kg/kg): each product truncated
+    // toward zero, then the origin added. Saturates at the int limits (NaN
+    // counts as 0), so no input is undefined behaviour.
     static QPoint ToLogical(QPoint origin, int scaleX, int scaleY, double t, double x);
+
+    // True when the view range gives a usable chart: finite bounds, each
+    // maximum above its minimum, at least 1 logical unit per °C and per
+    // g/kg (spans up to 1000 °C and 1 kg/kg, which also bounds every loop
+    // of the drawing), and every in-range position representable in int.
+    static bool IsDrawableRange(double maxDb, double minDb, double maxXi, double minXi);
+    // Truncation toward zero that saturates at the int limits; NaN gives 0.
+    static int TruncToInt(double v);
+    // The logical-to-device mapping of the sheet over client: logical (0, 0)
+    // at the bottom-left corner, (1160, 1160) at the top-right one.
+    static QTransform SheetTransform(const QRect& client);
 
     double MaxDb;
     double MinDb;
@@ -45,4 +73,12 @@ class CZephGraph {
     int ScaleY = 0;
     QPoint Origin;
     LogicalRect Frame;
+
+  private:
+    bool Drawable() const;
+    bool InRange(double t, double x) const;
+    void DrawGrid(QPainter& dc, double P);
+    void DrawAxisLabels(QPainter& dc);
+    void DrawRhCurves(QPainter& dc, double P);
+    QPoint Map(double t, double x) const;
 };

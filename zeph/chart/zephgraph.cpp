@@ -1,0 +1,330 @@
+#include "chart/zephgraph.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+#include <QString>
+#include <QStringList>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "corvo/corvofunction.h"
+
+namespace {
+
+constexpr int kIntMax = std::numeric_limits<int>::max();
+constexpr int kIntMin = std::numeric_limits<int>::min();
+
+// Largest magnitude, logical units, that an in-range position may reach;
+// keeps every sum of a product and the origin far inside int.
+constexpr double kCoordLimit = 1.0e9;
+
+// Font pixel size at which the sheet fonts are measured and shaped; the
+// painter then scales the glyphs to the chart (keeps fractional sizes).
+constexpr int kFontPixels = 200;
+
+int Saturate(std::int64_t v) {
+    if (v > kIntMax) return kIntMax;
+    if (v < kIntMin) return kIntMin;
+    return static_cast<int>(v);
+}
+
+// A font whose character cell (ascent + descent) spans `units` logical y
+// units, the meaning of a positive font height on the sheet.
+struct SheetFont {
+    QFont font;
+    QFontMetricsF metrics;
+    double units;
+    SheetFont(QFont f, double cellUnits) : font(Sized(f)), metrics(font), units(cellUnits) {}
+    static QFont Sized(QFont f) {
+        f.setPixelSize(kFontPixels);
+        return f;
+    }
+};
+
+// The face of the axis titles and labels: the Japanese proportional Gothic,
+// or the nearest Japanese sans-serif installed.
+QFont GothicFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Pゴシック"), QStringLiteral("IPAPGothic"),
+                   QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP"),
+                   QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setWeight(QFont::Normal);
+    return f;
+}
+
+// The face of the point numbers.
+QFont ArialFont() {
+    QFont f;
+    f.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setWeight(QFont::Normal);
+    return f;
+}
+
+// Draws text upright with the top-left corner of its character cell at the
+// logical point at, on an opaque white cell (the sheet's text background).
+// The painter's transform is the logical mapping; the glyphs are scaled
+// uniformly by the mapping's vertical factor, so the cell height follows
+// the chart while the glyphs keep their proportions.
+void DrawSheetText(QPainter& dc, const SheetFont& sf, QPoint at, const QString& text,
+                   const QColor& colour) {
+    const QTransform mapping = dc.transform();
+    const QPointF anchor = mapping.map(QPointF(at));
+    const double cell = sf.metrics.ascent() + sf.metrics.descent();
+    const double k = sf.units * std::abs(mapping.m22()) / cell;
+    if (!(k > 0) || !std::isfinite(k)) return;
+    dc.save();
+    dc.setTransform(QTransform(k, 0, 0, k, anchor.x(), anchor.y()));
+    dc.setFont(sf.font);
+    dc.fillRect(QRectF(0, 0, sf.metrics.horizontalAdvance(text), cell), Qt::white);
+    dc.setPen(colour);
+    dc.drawText(QPointF(0, sf.metrics.ascent()), text);
+    dc.restore();
+}
+
+// A pen of one logical unit: a device hairline at any size.
+QPen HairlinePen(const QColor& colour) {
+    QPen pen(colour);
+    pen.setWidthF(1.0);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// A pen `units` logical units wide that grows and shrinks with the chart
+// (the geometric mean of the two axis factors keeps the stroke even on a
+// stretched sheet).
+QPen WidePen(const QColor& colour, double units, const QTransform& mapping) {
+    const double factor = std::sqrt(std::abs(mapping.m11() * mapping.m22()));
+    QPen pen(colour);
+    pen.setWidthF(std::max(1.0, units * factor));
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+}  // namespace
+
+CZephGraph::CZephGraph() : CZephGraph(45.0, -5.0, 0.035, 0.0) {}
+
+CZephGraph::CZephGraph(double maxDb, double minDb, double maxXi, double minXi)
+    : MaxDb(maxDb), MinDb(minDb), MaxXi(maxXi), MinXi(minXi) {}
+
+CZephGraph::~CZephGraph() = default;
+
+int CZephGraph::TruncToInt(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= static_cast<double>(kIntMax)) return kIntMax;
+    if (v <= static_cast<double>(kIntMin)) return kIntMin;
+    return static_cast<int>(v);
+}
+
+QPoint CZephGraph::ToLogical(QPoint origin, int scaleX, int scaleY, double t, double x) {
+    const std::int64_t lx = std::int64_t{TruncToInt(scaleX * t)} + origin.x();
+    const std::int64_t ly = std::int64_t{TruncToInt(scaleY * x)} + origin.y();
+    return {Saturate(lx), Saturate(ly)};
+}
+
+bool CZephGraph::IsDrawableRange(double maxDb, double minDb, double maxXi, double minXi) {
+    const double spanDb = maxDb - minDb;
+    const double spanXi = maxXi - minXi;
+    if (!std::isfinite(spanDb) || !std::isfinite(spanXi)) return false;  // NaN or infinite bounds
+    if (!(spanDb > 0) || !(spanXi > 0)) return false;
+    const double scaleX = std::trunc(1000.0 / spanDb);
+    const double scaleY = std::trunc(1000.0 / spanXi);
+    // One unit per °C and per g/kg at least: finer scales would collapse the
+    // grid and make the tick loops run away.
+    if (scaleX < 1 || scaleY < 1000) return false;
+    return std::abs(scaleX * minDb) < kCoordLimit && std::abs(scaleX * maxDb) < kCoordLimit &&
+           std::abs(scaleY * minXi) < kCoordLimit && std::abs(scaleY * maxXi) < kCoordLimit;
+}
+
+QTransform CZephGraph::SheetTransform(const QRect& client) {
+    const double sx = static_cast<double>(client.width()) / kSheet;
+    const double sy = static_cast<double>(client.height()) / kSheet;
+    return QTransform(sx, 0, 0, -sy, client.left(), client.top() + client.height());
+}
+
+bool CZephGraph::Drawable() const {
+    return IsDrawableRange(MaxDb, MinDb, MaxXi, MinXi);
+}
+
+bool CZephGraph::InRange(double t, double x) const {
+    return MinDb <= t && t <= MaxDb && MinXi <= x && x <= MaxXi;
+}
+
+QPoint CZephGraph::Map(double t, double x) const {
+    return ToLogical(Origin, ScaleX, ScaleY, t, x);
+}
+
+void CZephGraph::DrawChart(QPainter& dc, const QRect& client, double P) {
+    ScaleX = TruncToInt(1000.0 / (MaxDb - MinDb));
+    ScaleY = TruncToInt(1000.0 / (MaxXi - MinXi));
+    Frame = {0, 0, kSheet, kSheet};
+
+    dc.resetTransform();
+    dc.fillRect(client, Qt::white);
+    dc.setTransform(SheetTransform(client));
+
+    Origin = QPoint(Saturate(std::int64_t{kMargin} - TruncToInt(ScaleX * MinDb)),
+                    Saturate(std::int64_t{kMargin} - TruncToInt(ScaleY * MinXi)));
+
+    if (client.isEmpty() || !Drawable()) return;
+    DrawGrid(dc, P);
+    DrawAxisLabels(dc);
+    DrawRhCurves(dc, P);
+}
+
+// Grey dry-bulb lines from the bottom axis to saturation and humidity lines
+// from the right edge to saturation, then the blue axes with their ticks.
+// Counted from MinDb and MinXi, one line every 5 °C and every 0.005 kg/kg.
+void CZephGraph::DrawGrid(QPainter& dc, double P) {
+    const CCorvoFunction f;
+    const int n = TruncToInt(MaxDb - MinDb);
+    const int N = TruncToInt(1000 * MaxXi - 1000 * MinXi);
+    const double spanDb = MaxDb - MinDb;
+    const double spanXi = MaxXi - MinXi;
+
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.setPen(HairlinePen(QColor(150, 150, 150)));
+    for (int i = 0; i <= n; ++i) {
+        if (i % 5 != 0) continue;
+        const double t = MinDb + i;
+        const double xs = f.Abs_p(f.Vp_dbrh(t, 100), P);  // saturation humidity at t
+        const double top = xs < MaxXi ? xs : MaxXi;       // 999 and NaN reach the top
+        if (top < MinXi) continue;  // saturated below the bottom edge: no line to draw
+        dc.drawLine(Map(t, MinXi), Map(t, top));
+    }
+    for (int i = 1; i <= N - 1; ++i) {
+        if (i % 5 != 0) continue;
+        const double x = MinXi + i / 1000.0;
+        const double td = f.Dew_t(f.Vp_xi(x, P));  // dew point of x
+        const double left = td > MinDb ? td : MinDb;
+        if (!(left < MaxDb)) continue;  // saturation right of the chart (or none)
+        dc.drawLine(Map(MaxDb, x), Map(left, x));
+    }
+
+    dc.setPen(WidePen(QColor(0, 0, 255), 2, dc.transform()));
+    dc.drawLine(Map(MinDb, MinXi), Map(MaxDb, MinXi));
+    for (int i = 0; i <= n - 1; ++i) {
+        const double t = MinDb + i;
+        const double len = i % 5 == 0 ? spanXi / 50 : spanXi / 150;
+        dc.drawLine(Map(t, MinXi), Map(t, MinXi + len));
+    }
+    dc.drawLine(Map(MaxDb, MinXi), Map(MaxDb, MaxXi));
+    for (int i = 0; i <= N; ++i) {
+        const double x = MinXi + i / 1000.0;
+        const double len = i % 5 == 0 ? spanDb / 50 : spanDb / 150;
+        dc.drawLine(Map(MaxDb, x), Map(MaxDb - len, x));
+    }
+    dc.setPen(QPen(Qt::black));
+}
+
+// The axis titles, the temperature under every dry-bulb line and the
+// humidity right of every humidity line (and of the top tick).
+void CZephGraph::DrawAxisLabels(QPainter& dc) {
+    const SheetFont font(GothicFont(), 25);
+    const QColor ink(Qt::black);
+    const int n = TruncToInt(MaxDb - MinDb);
+    const int N = TruncToInt(1000 * MaxXi - 1000 * MinXi);
+    dc.setRenderHint(QPainter::Antialiasing, true);
+
+    DrawSheetText(dc, font, QPoint((Frame.right - Frame.left) / 2, Frame.top + 40),
+                  QStringLiteral("温度 （℃）"), ink);
+    for (int i = 0; i <= n; ++i) {
+        if (i % 5 != 0) continue;
+        const double t = MinDb + i;
+        const QPoint p = Map(t, MinXi - (MaxXi - MinXi) / 50);
+        DrawSheetText(dc, font, QPoint(p.x() - 5, p.y() + 10), QString::asprintf("%2.1f", t), ink);
+    }
+    DrawSheetText(dc, font, QPoint(Frame.right - 220, Frame.bottom - 30),
+                  QStringLiteral("絶対湿度 (Kg/Kg)(DA)"), ink);
+    for (int i = 1; i <= N; ++i) {
+        if (i % 5 != 0) continue;
+        const double x = MinXi + i / 1000.0;
+        const QPoint p = Map(MaxDb, x);
+        DrawSheetText(dc, font, QPoint(p.x() + 5, p.y() + 15), QString::asprintf("%1.3f", x), ink);
+    }
+}
+
+// The saturation curve (black) and the relative-humidity curves 90 … 10 %
+// (grey), polylines in steps of 1/3 °C cut off at the top of the plotting
+// area, each grey curve labelled near the right edge.
+void CZephGraph::DrawRhCurves(QPainter& dc, double P) {
+    const CCorvoFunction f;
+    const SheetFont font(GothicFont(), 25);
+    const QColor labelInk(100, 100, 100);
+    const QPen black = HairlinePen(Qt::black);
+    const QPen grey = HairlinePen(QColor(180, 180, 180));
+    const int n = TruncToInt(MaxDb - MinDb);
+    const double tl = MaxDb - (n / 8);  // label temperature, °C
+
+    // Parts of a curve below MinXi would run through the bottom margin.
+    const QPoint bottomLeft = Map(MinDb, MinXi);
+    const QRectF above(QPointF(bottomLeft.x() - kSheet, bottomLeft.y()),
+                       QPointF(bottomLeft.x() + 2 * kSheet, bottomLeft.y() + 2 * kSheet));
+
+    dc.setRenderHint(QPainter::Antialiasing, true);
+    double r = 1.0;
+    for (int curve = 0; curve < 10; ++curve, r -= 0.1) {
+        QPolygon line;
+        line.reserve(3 * n + 1);
+        for (int i = 0; i <= 3 * n; ++i) {
+            const double t = MinDb + i / 3.0;
+            const double x = f.Abs_p(f.Vpre(t) * r, P);
+            if (!(x < MaxXi)) break;  // leaves the top (999 and NaN too)
+            line << Map(t, x);
+        }
+        if (line.size() >= 2) {
+            dc.save();
+            dc.setClipRect(above.normalized(), Qt::IntersectClip);
+            dc.setPen(r == 1.0 ? black : grey);
+            dc.drawPolyline(line);
+            dc.restore();
+        }
+
+        const int c = TruncToInt(r * 100);
+        if (c >= 10 && c <= 90 && c % 10 == 0) {
+            const double xl = f.Abs_p(f.Vpre(tl) * c / 100, P);
+            if (xl <= MaxXi && xl >= MinXi) {
+                const QPoint p = Map(tl, xl);
+                DrawSheetText(dc, font, QPoint(p.x() - 25, p.y() + 5),
+                              QString::asprintf("%02d %%", c), labelInk);
+            }
+        }
+    }
+    dc.setPen(QPen(Qt::black));
+}
+
+void CZephGraph::DrawProcessLine(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t1,
+                                 double x1, double t2, double x2) {
+    if (!Drawable() || !InRange(t1, x1) || !InRange(t2, x2)) return;
+    dc.save();
+    dc.setRenderHint(QPainter::Antialiasing, true);
+    dc.setPen(HairlinePen(QColor(0, 0, 255)));
+    dc.drawLine(ToLogical(origin, scaleX, scaleY, t1, x1),
+                ToLogical(origin, scaleX, scaleY, t2, x2));
+    dc.restore();
+}
+
+void CZephGraph::DrawPoint(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t, double x,
+                           int number) {
+    if (!Drawable() || !InRange(t, x)) return;
+    const QPoint p = ToLogical(origin, scaleX, scaleY, t, x);
+    dc.save();
+    dc.setRenderHint(QPainter::Antialiasing, true);
+    dc.setPen(WidePen(QColor(255, 0, 0), 3, dc.transform()));
+    dc.setBrush(Qt::NoBrush);
+    dc.drawEllipse(QRectF(QPointF(p.x() - 6, p.y() - 7), QPointF(p.x() + 6, p.y() + 7)));
+    const SheetFont font(ArialFont(), 30);
+    DrawSheetText(dc, font, QPoint(p.x() + 6, p.y() - 2), QString::asprintf("%d", number),
+                  Qt::black);
+    dc.restore();
+}
