@@ -23,5 +23,15 @@ inline constexpr double kOutOfRange = 999;  // sentinel of a failed result
 // they change no ordinary result but end every search on absurd input.
 inline constexpr int kMaxCoarseSteps = 1000;
 inline constexpr int kMaxRefinePasses = 500;
+// The wet-bulb/enthalpy stepping search needs about 10 to 200 solver calls.
+inline constexpr int kMaxWbhCalls = 100000;
+// The SHF march ends in about 18 passes, but a line almost tangent to the
+// outlet humidity curve needs thousands (1614 at SHF 0.4465 for a room at
+// 20.25 °C / 81.5 %, outlet 91.6 %), so its bound sits well above that.
+inline constexpr int kMaxShfPasses = 100000;
+
+// Air density (kg/m³) that turns an air volume (m³/h) into a mass flow
+// (kg/h) where no state record supplies one.
+inline constexpr double kAirDensity = 1.20479;
 
 }  // namespace corvo::k

@@ -1,5 +1,6 @@
 #include "corvo/corvoapp.h"
 
+#include <cmath>
 #include <utility>
 
 #include "constants.h"
@@ -30,5 +31,14 @@ _CORVO CCorvoApp::Corvo_Error(std::string where) const {
     const _CORVO rec = SetData(kOutOfRange, kOutOfRange, kOutOfRange, kOutOfRange, kOutOfRange,
                                kOutOfRange, kOutOfRange, kOutOfRange, 0);
     corvo::ShowErrorMessage("Out of Range ( " + std::move(where) + " ) !");
+    return rec;
+}
+
+_CORVO CCorvoApp::Corvo_Checked(const _CORVO& rec, const char* where) const {
+    const double fields[] = {rec.Db, rec.Db1, rec.Db2, rec.Wb, rec.Rh, rec.Dp, rec.Hi,
+                             rec.Xi, rec.Xi1, rec.Xi2, rec.Px, rec.Dn, rec.Mt};
+    for (double v : fields) {
+        if (!std::isfinite(v)) return Corvo_Error(where);
+    }
     return rec;
 }

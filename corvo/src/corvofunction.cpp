@@ -82,10 +82,18 @@ double CCorvoFunction::Vp_xi(double xi, double P) const {
     return pw < 0 ? kOutOfRange : pw;
 }
 
+// Relative humidity (%) of vapour pressure pw (hPa) at dry bulb db (°C).
+// Saturated air reaches this function through round trips such as
+// Vp_xi(Abs_p(Vpre(t), P), P), which land a few ulps either side of Vpre(t);
+// a ratio above 1 by no more than kSaturationSlack is such a rounding and
+// counts as saturation (100 %), anything beyond it is supersaturated (999).
 double CCorvoFunction::Hum_db(double db, double pw) const {
-    const double ratio = pw / Vpre(db);
-    if (ratio > 1 || ratio < 0) return kOutOfRange;
-    return 100 * ratio;
+    constexpr double kSaturationSlack = 1e-12;
+    const double ps = Vpre(db);
+    const double ratio = pw / ps;
+    if (ratio > 1 + kSaturationSlack || ratio < 0) return kOutOfRange;
+    if (ratio > 1) return 100;
+    return 100 * pw / ps;
 }
 
 double CCorvoFunction::Vp_dbrh(double db, double rh) const {

@@ -59,6 +59,10 @@ TEST(RangeResults, SentinelInsteadOfImpossibleValues) {
     EXPECT_EQ(f.Hum_db(20, f.Vpre(20) * 1.01), 999);
     EXPECT_EQ(f.Hum_db(20, -1), 999);
     EXPECT_DOUBLE_EQ(f.Hum_db(20, f.Vpre(20)), 100);
+    // A ratio above 1 by rounding alone is saturation, not an error.
+    EXPECT_EQ(f.Hum_db(20, f.Vpre(20) * (1 + 1e-14)), 100);
+    EXPECT_EQ(f.Hum_db(20, f.Vpre(20) * (1 + 1e-9)), 999);
+    EXPECT_EQ(f.Hum_db(20, f.Vpre(20) / 4), 100 * (f.Vpre(20) / 4) / f.Vpre(20));
     EXPECT_EQ(f.Abs_p(1100, P0), 999);  // vapour above total pressure
     EXPECT_EQ(f.Vp_xi(-0.1, P0), 999);
 }

@@ -64,6 +64,11 @@ class CORVO_API CCorvoApp : public CCorvoFunction {
     double cal_Udh(double a, double b) const;          // b / a
 
   private:
-    // Builds the 999 record and shows "Out of Range (" + where + ") !".
+    // Builds the 999 record and shows "Out of Range ( " + where + " ) !".
+    // `where` names the failing step, with a blank at each end.
     _CORVO Corvo_Error(std::string where) const;
+    // Returns rec, or Corvo_Error(where) when one of its fields is not a
+    // finite number: the last guard against absurd input (an overflowing
+    // pressure, say) handing NaN or infinity to the caller as a state.
+    _CORVO Corvo_Checked(const _CORVO& rec, const char* where) const;
 };
