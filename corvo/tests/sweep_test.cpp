@@ -1,6 +1,6 @@
 // Absurd input through every argument: each call must return, and a solver
 // must answer either a finite state without a message or the error record
-// with exactly one message.
+// with exactly one message. The process members must return too.
 
 #include <gtest/gtest.h>
 
@@ -96,6 +96,53 @@ TEST(Sweep, SolversRandomTriples) {
             ExpectSound(e, s, draw(-spanA, spanA), draw(-spanB, spanB), draw(0, 2000));
         }
     }
+}
+
+// Each process member with the edge value v in the scalar argument `pos`
+// (or in every field of the record arguments when pos is -1).
+void RunProcesses(const CCorvoApp& e, double v, int pos) {
+    const _CORVO room = e.cal_DBRH(26, 50, 1013.25);
+    const _CORVO coil = e.cal_SHF(room, 0.8, 0.95, 99, 1013.25, 10);
+    _CORVO odd = e.SetData(v, v, v, v, v, v, v, v, v);
+    odd.Db1 = odd.Db2 = odd.Xi1 = odd.Xi2 = v;
+    const _CORVO& R = pos == -1 ? odd : room;
+    const _CORVO& A = pos == -1 ? odd : coil;
+    auto at = [&](int i, double typical) { return i == pos ? v : typical; };
+    const double P = at(9, 1013.25);
+
+    e.cal_SHF(R, at(0, 0.8), at(1, 0.95), at(2, 99), P, at(3, 10));
+    e.cal_SHF(R, at(0, 0.5), at(1, 0.95), at(2, 5), P, at(3, -40));
+    e.cal_Limit_Satemp(at(0, room.Xi), at(1, room.Hi), at(2, 0.5), at(3, 10), P);
+    e.cal_SHF_FixedSaTemp(R, at(0, 0.8), at(1, 15), P);
+    e.cal_SHF_FixedOffTemp(R, at(0, 0.0098), at(1, 0.8), at(2, 0.95), P);
+    e.cal_SHF_AirQtyTh(R, at(0, 0.8), at(1, 0.95), at(2, 5000), at(3, 3000), P);
+    e.cal_SHFOnPointDt(A, R, at(0, 5), P);
+    e.cal_SHFOnPointQtyTh(A, R, at(0, 3000), at(1, 5000), P);
+    e.cal_SHFOnPointDh(A, R, at(0, 1.5), P);
+    e.cal_SHFOnPointDt(R, R, at(0, 5), P);  // degenerate line, equal enthalpies
+    e.cal_Heat_Temp(R, at(0, 10), P);
+    e.cal_Heat_Air(R, at(0, 5000), at(1, 3000), at(2, 0.7), P);
+    e.cal_Heat_Hum(R, at(0, 641), at(1, 0.002), P);
+    e.cal_Mix(A, R, at(0, 1), P);
+    e.cal_Dlt(A, R);
+    e.cal_H_KcalG(at(0, 5000), at(1, 3600));
+    e.cal_AIR_KcalDh(at(0, 5000), at(1, 2));
+    e.cal_TH_GDh(at(0, 3600), at(1, 2));
+    e.cal_FanLoad(at(0, 3000), at(1, 30));
+    e.cal_Udx(at(0, 641), at(1, 0.002));
+    e.cal_Udh(at(0, 641), at(1, 0.002));
+}
+
+TEST(Sweep, ProcessesReturnOnEdgeValues) {
+    const CCorvoApp e;
+    SinkCapture sink;  // the failures' messages are expected here
+    for (double v : EdgeValues()) {
+        for (int pos : {-1, 0, 1, 2, 3, 9}) {
+            SCOPED_TRACE(testing::Message() << "value " << v << " at " << pos);
+            RunProcesses(e, v, pos);
+        }
+    }
+    SUCCEED();
 }
 
 }  // namespace
