@@ -76,6 +76,20 @@ TEST(WetBulb, InvertsTheWetBulbRelations) {
     EXPECT_EQ(f.Wb_dbxi(90, f.Ab_dww(90, 20, P0), P0), 999);
 }
 
+// The relation is chosen by the lower end of the bracket, not by the sign
+// of the answer: just above 0 °C either relation may decide.
+TEST(WetBulb, BracketDecidesIceOrWater) {
+    const CCorvoFunction f;
+    const double water = f.Ab_dww(5, 0.0005, P0);  // wet bulb +0.0005 over water
+    const double wbIce = f.Wb_dbxi(5, water, P0);
+    EXPECT_LT(wbIce, 0);
+    EXPECT_NEAR(f.Ab_dwi(5, wbIce, P0), water, 1e-9);
+    const double ice = f.Ab_dwi(5, 0.05, P0);  // wet bulb +0.05 over ice
+    const double wbWater = f.Wb_dbxi(5, ice, P0);
+    EXPECT_GT(wbWater, 0.3);
+    EXPECT_NEAR(f.Ab_dww(5, wbWater, P0), ice, 1e-9);
+}
+
 TEST(WetBulb, DryBulbFromWetBulbInvertsHumidityRelation) {
     const CCorvoFunction f;
     EXPECT_NEAR(f.Db_xiwbw(f.Ab_dww(30, 20, P0), 20, P0), 30, 1e-9);

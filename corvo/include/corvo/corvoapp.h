@@ -9,7 +9,9 @@
 // process calculations built on them. Arguments come in the order of the
 // member's name, then the total pressure P (hPa). Every failure shows the
 // engine's range message through the message sink and returns a record with
-// 999 in Db, Wb, Rh, Dp, Hi, Xi, Px and Dn.
+// 999 in Db, Wb, Rh, Dp, Hi, Xi, Px and Dn. A solver given a NaN or an
+// infinity, or a pressure that is not positive, fails with its plain range
+// message (" cal_DBRH "); every search is bounded, so every call returns.
 class CORVO_API CCorvoApp : public CCorvoFunction {
   public:
     // Enthalpy in kcal/kg(DA).
