@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include "corvo/message.h"
+
+class QWidget;
+
+// The one road from the program to the user's attention: every message box
+// and every beep goes through the object installed here, so that a test can
+// replace it, record each message with its exact text and icon, and answer
+// from a script.
+namespace zeph {
+
+enum class MsgIcon { Stop, Question, Exclamation, Information };
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+class CUserInterface {
+  public:
+    virtual ~CUserInterface();
+
+    // Shows a modal message box over parent (nullptr: over the active
+    // window) and returns the button the user chose. Closing the box
+    // without a choice answers Cancel for OK/Cancel, No for Yes/No.
+    virtual MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                                 MsgIcon icon, MsgButtons buttons) = 0;
+    // The simple warning beep of the desktop.
+    virtual void Beep() = 0;
+};
+
+// The desktop implementation: QMessageBox and QApplication::beep.
+class CDesktopUserInterface : public CUserInterface {
+  public:
+    MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgIcon icon,
+                         MsgButtons buttons) override;
+    void Beep() override;
+};
+
+// The object in use; the desktop one until another is installed.
+CUserInterface& Ui();
+// Installs ui (not owned; nullptr restores the desktop one) and returns the
+// one it replaces.
+CUserInterface* SetUi(CUserInterface* ui);
+
+// Caption of the program's message boxes.
+QString AppTitle();
+
+// A message box with the program's caption over the active window.
+MsgAnswer ShowMessage(const QString& text, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok);
+
+// Routes the engine's error messages to a modal error box (stop icon, OK)
+// through Ui(). The engine keeps one process-wide sink; the guard restores
+// the previous sink when it is destroyed.
+class CEngineMessageGuard {
+  public:
+    CEngineMessageGuard();
+    ~CEngineMessageGuard();
+    CEngineMessageGuard(const CEngineMessageGuard&) = delete;
+    CEngineMessageGuard& operator=(const CEngineMessageGuard&) = delete;
+
+  private:
+    corvo::MessageSink m_previous;
+};
+
+}  // namespace zeph

@@ -1,0 +1,932 @@
+#include "main/zephdlgj.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "chart/staticgraph.h"
+#include "corvo/calc.h"
+#include "corvo/corvofunction.h"
+#include "main/aboutdlg.h"
+#include "main/fieldedit.h"
+#include "main/ui.h"
+#include "resources/appicon.h"
+#include "resources/strings.h"
+#include "tolvex/checkdata.h"
+
+namespace {
+
+using zeph::LoadResString;
+using zeph::MsgButtons;
+using zeph::MsgIcon;
+
+// The text shown when a solved or processed state lies outside the view
+// range of the chart.
+QString OutOfRangeText() {
+    return QStringLiteral("データが表示範囲を超えています");
+}
+
+// Message string of each error code 1 … 17 of ShowError.
+constexpr int kErrorStrings[] = {6111, 6112, 6113, 6114, 6115, 6116, 6117, 6118, 6119,
+                                 6120, 6121, 6122, 6102, 6107, 6123, 6124, 6137};
+
+// View-range presets L, M, H: maximum and minimum dry bulb (°C), maximum
+// and minimum humidity ratio (kg/kg(DA)).
+struct RangePreset {
+    double maxDb, minDb, maxXi, minXi;
+};
+constexpr RangePreset kRangePresets[] = {
+    {20.0, -30.0, 0.01, 0.0},
+    {45.0, -5.0, 0.035, 0.0},
+    {60.0, 0.0, 0.055, 0.0},
+};
+
+bool IsNumberText(const QString& text) {
+    return CCheckData().Inspect_nData(text.toStdString()) == 1;
+}
+
+// The text handed to the engine for a property box. A number that the
+// checker accepts is passed with its thousands separators removed, so that
+// the engine reads the value the checker approved (C atof would stop at the
+// first comma: "52,900" would become 52). Any other text goes unchanged.
+std::string EngineText(const QString& text) {
+    if (text.contains(QLatin1Char(',')) && IsNumberText(text)) {
+        QString stripped = text;
+        stripped.remove(QLatin1Char(','));
+        return stripped.toStdString();
+    }
+    return text.toStdString();
+}
+
+// Value of a typed number as the engine reads it (see EngineText).
+double TextValue(const QString& text) {
+    return tolvex::CAtof(EngineText(text));
+}
+
+QString Format(const char* format, double value) {
+    return QString::asprintf(format, value);
+}
+
+_CORVO FailedState() {
+    _CORVO r{};
+    r.Db = r.Wb = r.Rh = r.Dp = r.Hi = r.Xi = r.Px = r.Dn = 999.0;
+    return r;
+}
+
+}  // namespace
+
+CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
+    zeph::InstallFontSubstitutes();
+    setObjectName(QStringLiteral("327"));
+    setWindowTitle(QStringLiteral("Psychrometric Chart"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    dialogFont.setPointSize(9);
+    setFont(dialogFont);
+    m_hIcon = zeph::AppIcon();
+    setWindowIcon(m_hIcon);
+    setSizeGripEnabled(true);
+
+    BuildControls();
+
+    // The view range starts at the "M" preset.
+    const RangePreset& m = kRangePresets[1];
+    m_Graph->MaxDb = m.maxDb;
+    m_Graph->MinDb = m.minDb;
+    m_Graph->MaxXi = m.maxXi;
+    m_Graph->MinXi = m.minXi;
+
+    m_engineMessages = std::make_unique<zeph::CEngineMessageGuard>();
+    // Enter, Escape, the arrows, N and Y are taken before any control of
+    // this dialog sees them.
+    qApp->installEventFilter(this);
+    OnInitDialog();
+}
+
+CZephDlgJ::~CZephDlgJ() {
+    qApp->removeEventFilter(this);
+}
+
+QWidget* CZephDlgJ::Control(int id) const {
+    const QString name = QString::number(id);
+    if (objectName() == name) {
+        return const_cast<CZephDlgJ*>(this);
+    }
+    return findChild<QWidget*>(name);
+}
+
+void CZephDlgJ::BuildControls() {
+    auto makeEdit = [this](int id, int tip) {
+        auto* edit = new CFieldEdit(this);
+        edit->setObjectName(QString::number(id));
+        edit->setToolTip(LoadResString(tip));
+        connect(edit, &CFieldEdit::focusGained, this,
+                [this, edit](Qt::FocusReason reason) { OnFieldFocusIn(edit, reason); });
+        connect(edit, &CFieldEdit::focusLost, this,
+                [this, edit](Qt::FocusReason reason) { OnFieldFocusOut(edit, reason); });
+        return edit;
+    };
+    auto makeButton = [this](int id, const QString& text, int tip) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QString::number(id));
+        button->setToolTip(LoadResString(tip));
+        button->setAutoDefault(false);
+        return button;
+    };
+
+    m_Graph = new CStaticGraph(this);
+    m_Graph->setObjectName(QString::number(IDC_GRAPH));
+    m_Graph->setMinimumSize(420, 400);
+    m_Graph->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    connect(m_Graph, &CStaticGraph::pointsHit, this, &CZephDlgJ::OnChartPointsHit);
+
+    // Created in the order of the template, which is the Tab order.
+    m_comboRange = new QComboBox(this);
+    m_comboRange->setObjectName(QString::number(IDC_RANGE));
+    m_comboRange->addItems({QStringLiteral("L"), QStringLiteral("M"), QStringLiteral("H")});
+    m_comboRange->setToolTip(LoadResString(6006));
+    connect(m_comboRange, &QComboBox::activated, this, &CZephDlgJ::OnRangeSelected);
+
+    m_comboUnit = new QComboBox(this);
+    m_comboUnit->setObjectName(QString::number(IDC_UNIT));
+    m_comboUnit->addItems({QStringLiteral("KCAL"), QStringLiteral("SI")});
+    m_comboUnit->setToolTip(LoadResString(6007));
+    connect(m_comboUnit, &QComboBox::activated, this, [this] { SetUnitMode(); });
+
+    m_btnAutoCalc = makeButton(IDC_AUTOCALC, QStringLiteral("自動計算"), 6008);
+    m_btnAutoCalc->setEnabled(false);
+
+    m_editPressure = makeEdit(IDC_PRESSURE, 110);
+    m_editSystem = makeEdit(IDC_SYSTEM, 111);
+    m_editName = makeEdit(IDC_NAME, 112);
+    m_editDb = makeEdit(IDC_DB, 113);
+    m_editWb = makeEdit(IDC_WB, 114);
+    m_editRh = makeEdit(IDC_RH, 115);
+    m_editDp = makeEdit(IDC_DP, 116);
+    m_editHi = makeEdit(IDC_HI, 117);
+    m_editXi = makeEdit(IDC_XI, 118);
+    m_editDn = makeEdit(IDC_DN, 119);
+    for (int i = 1; i <= 7; ++i) {
+        ValueBox(i)->setAlignment(Qt::AlignRight);
+    }
+
+    auto* yes = makeButton(IDC_YES, QStringLiteral("&Yes"), 6003);
+    auto* no = makeButton(IDC_NO, QStringLiteral("&No"), 6002);
+    auto* calc = makeButton(IDC_CALC, QStringLiteral("計算"), 6003);
+    connect(yes, &QPushButton::clicked, this, &CZephDlgJ::AcceptPoint);
+    connect(no, &QPushButton::clicked, this, &CZephDlgJ::RejectPoint);
+    connect(calc, &QPushButton::clicked, this, &CZephDlgJ::CalcPoint);
+
+    struct ProcessButton {
+        int id;
+        const char* label;
+        const char* caption;
+        int tip;
+    };
+    static const ProcessButton kProcesses[] = {
+        {IDC_SHF, "冷　却", "SHF", 102},      {IDC_MIX, "混　合", "MIX", 103},
+        {IDC_HEAT, "加　熱", "(R)HEAT", 104}, {IDC_SLOPE, "２点の線上", "SLOPE", 105},
+        {IDC_HH, "加　湿", "H + H", 106},     {IDC_DLT, "ポイント差", "DLT", 107},
+        {IDC_CAP, "コイル容量", "CAP", 108},  {IDC_EQC, "空調機容量", "EQC", 109},
+        {IDC_CP, "ポイント表示", "CP", 120},
+    };
+    auto* processGrid = new QGridLayout;
+    processGrid->setHorizontalSpacing(6);
+    processGrid->setVerticalSpacing(2);
+    int slot = 0;
+    for (const ProcessButton& p : kProcesses) {
+        auto* label = new QLabel(QString::fromUtf8(p.label), this);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        auto* button = makeButton(p.id, QString::fromUtf8(p.caption), p.tip);
+        // Each process arrives with its own dialog; until then the button
+        // is shown but cannot be pressed.
+        button->setEnabled(false);
+        const int row = (slot / 3) * 2;
+        const int column = slot % 3;
+        processGrid->addWidget(label, row, column);
+        processGrid->addWidget(button, row + 1, column);
+        ++slot;
+    }
+
+    auto* reset = makeButton(IDC_RESET, QStringLiteral("リセット"), 6004);
+    auto* finish = makeButton(IDOK_FINISH, QStringLiteral("完了"), 6005);
+    finish->setDefault(true);
+    connect(reset, &QPushButton::clicked, this, &CZephDlgJ::ResetSystem);
+    connect(finish, &QPushButton::clicked, this, &CZephDlgJ::OnOK);
+
+    // --- layout: chart left, inputs right, the foot line below both --------
+    auto* selectors = new QHBoxLayout;
+    selectors->addWidget(m_comboRange);
+    selectors->addWidget(m_comboUnit);
+    selectors->addWidget(m_btnAutoCalc);
+
+    auto* general = new QGridLayout;
+    general->addWidget(new QLabel(QStringLiteral("大気圧 (mb)"), this), 0, 0);
+    general->addWidget(m_editPressure, 0, 1);
+    general->addWidget(new QLabel(QStringLiteral("システム"), this), 1, 0);
+    general->addWidget(m_editSystem, 1, 1);
+
+    auto* pointBox = new QGroupBox(QStringLiteral("ポイントボックス"), this);
+    pointBox->setObjectName(QString::number(IDC_POINTBOX));
+    auto* pointGrid = new QGridLayout(pointBox);
+    m_staticHiLabel = new QLabel(LoadResString(6200), this);
+    m_staticHiLabel->setObjectName(QString::number(IDC_HI_LABEL));
+    const struct {
+        QLabel* label;
+        QLineEdit* edit;
+    } rows[] = {
+        {new QLabel(QStringLiteral("ポイント名"), this), m_editName},
+        {new QLabel(QStringLiteral("乾球温度 (℃)"), this), m_editDb},
+        {new QLabel(QStringLiteral("湿球温度 (℃)"), this), m_editWb},
+        {new QLabel(QStringLiteral("相対湿度 ( % )"), this), m_editRh},
+        {new QLabel(QStringLiteral("露点温度 (℃)"), this), m_editDp},
+        {m_staticHiLabel, m_editHi},
+        {new QLabel(QStringLiteral("絶対湿度(Kg/kg・DA)"), this), m_editXi},
+        {new QLabel(QStringLiteral("比重量 (Kg/m3)"), this), m_editDn},
+    };
+    int row = 0;
+    for (const auto& r : rows) {
+        r.label->setBuddy(r.edit);
+        pointGrid->addWidget(r.label, row, 0);
+        pointGrid->addWidget(r.edit, row, 1);
+        ++row;
+    }
+    auto* graphBox = new QGroupBox(QStringLiteral("グラフ表示"), this);
+    auto* graphRow = new QHBoxLayout(graphBox);
+    graphRow->addWidget(yes);
+    graphRow->addWidget(no);
+    auto* acceptRow = new QHBoxLayout;
+    acceptRow->addWidget(graphBox, 2);
+    acceptRow->addWidget(calc, 1, Qt::AlignBottom);
+    pointGrid->addLayout(acceptRow, row, 0, 1, 2);
+    pointGrid->setColumnStretch(1, 1);
+
+    auto* endRow = new QHBoxLayout;
+    endRow->addWidget(reset);
+    endRow->addWidget(finish);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(selectors);
+    right->addLayout(general);
+    right->addWidget(pointBox);
+    right->addSpacing(4);
+    right->addLayout(processGrid);
+    right->addStretch(1);
+    right->addLayout(endRow);
+
+    auto* rightPanel = new QWidget(this);
+    rightPanel->setLayout(right);
+    rightPanel->setFixedWidth(300);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_Graph, 1);
+    body->addWidget(rightPanel, 0);
+
+    auto* foot =
+        new QLabel(QStringLiteral("Ｆ1キーを押すと、ＯｎＬｉｎｅＨｅｌｐが表示されます。"), this);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(body, 1);
+    outer->addWidget(foot);
+    resize(1040, 720);
+}
+
+void CZephDlgJ::OnInitDialog() {
+    UpdateData(false);
+    ClearCurrent();
+    m_comboRange->setCurrentIndex(1);
+    m_comboUnit->setCurrentIndex(m_nUnitMode);
+    SetUnitMode();
+    m_Graph->PressureText = m_strPressure;
+    m_strSystem = QString::asprintf("System %d", m_nSystemCount + 1);
+    m_editSystem->setText(m_strSystem);
+    if (m_bEqcPending == 1) {
+        m_btnAutoCalc->setEnabled(true);
+    }
+}
+
+// --- data exchange ----------------------------------------------------------
+
+void CZephDlgJ::UpdateData(bool save) {
+    struct Pair {
+        QLineEdit* edit;
+        QString* text;
+    };
+    const Pair pairs[] = {
+        {m_editPressure, &m_strPressure},
+        {m_editSystem, &m_strSystem},
+        {m_editName, &m_strName},
+        {m_editDb, &m_strDb},
+        {m_editWb, &m_strWb},
+        {m_editRh, &m_strRh},
+        {m_editDp, &m_strDp},
+        {m_editHi, &m_strHi},
+        {m_editXi, &m_strXi},
+        {m_editDn, &m_strDn},
+    };
+    for (const Pair& p : pairs) {
+        if (save) {
+            *p.text = p.edit->text();
+        } else if (p.edit->text() != *p.text) {
+            p.edit->setText(*p.text);
+        }
+    }
+}
+
+CFieldEdit* CZephDlgJ::ValueBox(int index) const {
+    switch (index) {
+        case 1:
+            return m_editDb;
+        case 2:
+            return m_editWb;
+        case 3:
+            return m_editRh;
+        case 4:
+            return m_editDp;
+        case 5:
+            return m_editHi;
+        case 6:
+            return m_editXi;
+        case 7:
+            return m_editDn;
+        default:
+            return nullptr;
+    }
+}
+
+double CZephDlgJ::EnthalpyFactor() const {
+    // kcal/kg → the unit of the enthalpy box: 1 in kcal mode, 4.186… kJ/kcal.
+    return CCorvoFunction().CALWKJ(m_nUnitMode < 1 ? 0 : 2);
+}
+
+// --- point entry --------------------------------------------------------------
+
+bool CZephDlgJ::CheckEntryFields() {
+    // A text that is not a number would reach the engine as the leading
+    // number C atof finds in it ("26,5" as 26). Enter refuses it exactly as
+    // leaving its box does.
+    for (int i = 1; i <= 6; ++i) {
+        CFieldEdit* box = ValueBox(i);
+        if (!CheckNumberField(box)) {
+            box->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CZephDlgJ::CalcPoint() {
+    UpdateData(true);
+    if (!CheckEntryFields()) {
+        return;
+    }
+    CalcPointAt(tolvex::CAtof(m_strPressure.toStdString()));
+    m_nFocusField = 0;
+}
+
+void CZephDlgJ::CalcPointAt(double P) {
+    m_strPointName = m_strName;
+
+    CDataManager data;
+    const std::string db = EngineText(m_strDb);
+    const std::string wb = EngineText(m_strWb);
+    const std::string rh = EngineText(m_strRh);
+    const std::string dp = EngineText(m_strDp);
+    const std::string xi = EngineText(m_strXi);
+    data.SetStrDb(db.c_str());
+    data.SetStrWb(wb.c_str());
+    data.SetStrRh(rh.c_str());
+    data.SetStrDp(dp.c_str());
+    if (m_strHi.isEmpty()) {
+        data.SetStrHi(nullptr);
+    } else {
+        // The box holds kJ/kg in SI mode; the engine takes kcal/kg. Ten
+        // significant digits keep the value exact to far below the display.
+        const double kcal = TextValue(m_strHi) / EnthalpyFactor();
+        const QByteArray hi = QString::asprintf("%.10g", kcal).toLatin1();
+        data.SetStrHi(hi.constData());
+    }
+    data.SetStrXi(xi.c_str());
+
+    CCalc calc;
+    if (!calc.EnableCalCheck(&data)) {
+        return;
+    }
+    const _CORVO r = calc.Cal_CorvoPoint(&data, P);
+    if (InDisplayRange(r)) {
+        const CZephData record = MakePointRecord(r, m_nPointNo, m_strPointName, 2);
+        ShowPoint(record, m_strPointName, 1);
+    } else {
+        zeph::ShowMessage(OutOfRangeText(), MsgIcon::Exclamation, MsgButtons::Ok);
+    }
+}
+
+bool CZephDlgJ::InDisplayRange(const _CORVO& v) const {
+    return m_Graph->MinDb <= v.Db && v.Db <= m_Graph->MaxDb && m_Graph->MinXi <= v.Xi &&
+           v.Xi <= m_Graph->MaxXi;
+}
+
+CZephData CZephDlgJ::MakePointRecord(const _CORVO& v, int number, const QString& name, int style) {
+    CZephData record;
+    record.Style = static_cast<STYLE>(style);
+    record.N = number;
+    record.Pn = name.toStdString();
+    record.Db = v.Db;
+    record.Db1 = v.Db1;
+    record.Db2 = v.Db2;
+    record.Wb = v.Wb;
+    record.Rh = v.Rh;
+    record.Dp = v.Dp;
+    record.Hi = v.Hi;
+    record.Xi = v.Xi;
+    record.Xi1 = v.Xi1;
+    record.Xi2 = v.Xi2;
+    record.Px = v.Px;
+    record.Dn = v.Dn;
+    record.Mt = v.Mt;
+    return record;
+}
+
+void CZephDlgJ::ShowPoint(const CZephData& record, const QString& name, int pending) {
+    m_editName->setText(name);
+    m_nStyle = record.Style;
+    m_Current =
+        _CORVO{record.Db, record.Db1, record.Db2, record.Wb, record.Rh, record.Dp, record.Hi,
+               record.Xi, record.Xi1, record.Xi2, record.Px, record.Dn, record.Mt};
+    m_strPointName = name;
+    m_bPending = pending;
+
+    m_editDb->setText(Format("%6.2f", record.Db));
+    m_editWb->setText(Format("%6.2f", record.Wb));
+    m_editRh->setText(Format("%6.2f", record.Rh));
+    m_editDp->setText(Format("%6.2f", record.Dp));
+    m_editHi->setText(Format("%9.5f", record.Hi * EnthalpyFactor()));
+    m_editXi->setText(Format("%9.5f", record.Xi));
+    m_editDn->setText(Format("%9.5f", record.Dn));
+}
+
+void CZephDlgJ::AcceptPoint() {
+    AddCurrentPoint(m_bPending);
+    RejectPoint();
+}
+
+void CZephDlgJ::RejectPoint() {
+    SetFieldLock(0);
+    m_editName->clear();
+    ClearFields(0);
+    ClearCurrent();
+    m_editDb->setFocus(Qt::OtherFocusReason);
+    m_nFocusField = 1;
+}
+
+int CZephDlgJ::AddCurrentPoint(int add) {
+    UpdateData(true);
+    if (add == 1) {
+        ++m_nPointNo;
+        _CORVO values = m_Current;
+        values.Mt = 0.0;  // the auxiliary temperature stays with the process
+        AppendPoint(MakePointRecord(values, m_nPointNo, m_strPointName, m_nStyle));
+    }
+    return m_nPointNo;
+}
+
+void CZephDlgJ::AppendPoint(const CZephData& record) {
+    m_Graph->PointList.append(record);
+    m_Graph->update();
+}
+
+void CZephDlgJ::ClearCurrent() {
+    m_bPending = 0;
+    m_nStyle = 2;
+    m_strPointName.clear();
+    m_Current = _CORVO{};
+}
+
+void CZephDlgJ::ClearFields(int keep) {
+    UpdateData(true);
+    if (keep == 0) {
+        m_editName->clear();
+    }
+    for (int i = 1; i <= 6; ++i) {
+        if (i != keep) {
+            ValueBox(i)->clear();
+        }
+    }
+    m_editDn->clear();
+    m_nStyle = 2;
+    UpdateData(true);
+}
+
+void CZephDlgJ::SetFieldLock(int which) {
+    m_editName->setReadOnly(false);
+    m_editDn->setReadOnly(false);
+    for (int i = 1; i <= 6; ++i) {
+        ValueBox(i)->setReadOnly(i == which);
+    }
+}
+
+void CZephDlgJ::LockFields() {
+    m_editName->setReadOnly(true);
+    for (int i = 1; i <= 7; ++i) {
+        ValueBox(i)->setReadOnly(true);
+    }
+}
+
+int CZephDlgJ::GetPointCount() const {
+    return static_cast<int>(m_Graph->PointList.size());
+}
+
+_CORVO CZephDlgJ::GetPointValues(int n) const {
+    if (n < 1 || n > GetPointCount()) {
+        return FailedState();
+    }
+    const CZephData& p = m_Graph->PointList.at(n - 1);
+    return _CORVO{p.Db, p.Db1, p.Db2, p.Wb, p.Rh, p.Dp, p.Hi, p.Xi, p.Xi1, p.Xi2, p.Px, p.Dn, p.Mt};
+}
+
+QString CZephDlgJ::GetPointName(int n) const {
+    if (n < 1 || n > GetPointCount()) {
+        return {};
+    }
+    return QString::fromStdString(m_Graph->PointList.at(n - 1).Pn);
+}
+
+void CZephDlgJ::ShowStoredPoint(int n) {
+    ClearCurrent();
+    const QString name = GetPointName(n);
+    const _CORVO values = GetPointValues(n);
+    const CZephData record = MakePointRecord(values, n, name, 3);
+    ShowPoint(record, name, record.Db != 999.0 ? 1 : 0);
+    LockFields();
+}
+
+void CZephDlgJ::OnConstantProperty(int command) {
+    int keep = 0;
+    switch (command) {
+        case ID_CONST_DB:
+            keep = 1;
+            break;
+        case ID_CONST_WB:
+            keep = 2;
+            break;
+        case ID_CONST_RH:
+            keep = 3;
+            break;
+        case ID_CONST_DP:
+            keep = 4;
+            break;
+        case ID_CONST_HI:
+            keep = 5;
+            break;
+        case ID_CONST_XI:
+            keep = 6;
+            break;
+        default:
+            return;
+    }
+    ClearFields(keep);
+    SetFieldLock(keep);
+    UpdateData(false);
+}
+
+void CZephDlgJ::OnChartPointsHit(const QList<CZephData>& hits) {
+    for (const CZephData& hit : hits) {
+        ShowPoint(hit, QString::fromStdString(hit.Pn), 0);
+        LockFields();
+    }
+}
+
+// --- dialog commands ------------------------------------------------------------
+
+void CZephDlgJ::ShowError(int code) {
+    QString text;
+    if (code >= 1 && code <= static_cast<int>(std::size(kErrorStrings))) {
+        text = LoadResString(kErrorStrings[code - 1]);
+    }
+    zeph::Ui().MessageBox(this, text, zeph::AppTitle(), MsgIcon::Question, MsgButtons::Ok);
+}
+
+void CZephDlgJ::SetUnitMode() {
+    const int previous = m_nUnitMode;
+    switch (m_comboUnit->currentIndex()) {
+        case 0:
+            m_nUnitMode = 0;
+            m_staticHiLabel->setText(LoadResString(6200));
+            break;
+        case 1:
+            m_nUnitMode = 1;
+            m_staticHiLabel->setText(LoadResString(6202));
+            break;
+        default:
+            break;
+    }
+    if (m_Current.Hi != 0.0) {
+        m_editHi->setText(Format("%9.5f", m_Current.Hi * EnthalpyFactor()));
+    } else if (previous != m_nUnitMode && IsNumberText(m_editHi->text())) {
+        // An enthalpy the user typed follows the unit too; left as it was,
+        // 41.86 kJ/kg would silently become 41.86 kcal/kg.
+        CCorvoFunction f;
+        const double kcal = TextValue(m_editHi->text()) / f.CALWKJ(previous < 1 ? 0 : 2);
+        m_editHi->setText(Format("%9.5f", kcal * EnthalpyFactor()));
+    }
+    UpdateData(true);
+}
+
+void CZephDlgJ::OnRangeSelected(int index) {
+    if (index >= 0 && index < static_cast<int>(std::size(kRangePresets))) {
+        const RangePreset& p = kRangePresets[index];
+        m_Graph->MaxDb = p.maxDb;
+        m_Graph->MinDb = p.minDb;
+        m_Graph->MaxXi = p.maxXi;
+        m_Graph->MinXi = p.minXi;
+    }
+    m_Graph->update();
+}
+
+void CZephDlgJ::OnPressureLeft() {
+    UpdateData(true);
+    m_Graph->PressureText = m_strPressure;
+    m_Graph->update();
+}
+
+bool CZephDlgJ::CheckNumberField(QLineEdit* box) {
+    UpdateData(true);
+    const QString text = box->text();
+    if (text.isEmpty() || IsNumberText(text)) {
+        return true;
+    }
+    zeph::Ui().Beep();
+    box->clear();
+    UpdateData(true);
+    // The focus goes back once the focus change that is under way has
+    // finished; asking for it from inside that change would fight it.
+    QPointer<QLineEdit> target(box);
+    QMetaObject::invokeMethod(
+        this,
+        [this, target] {
+            if (target && isVisible() && target->isEnabled()) {
+                target->setFocus(Qt::OtherFocusReason);
+            }
+        },
+        Qt::QueuedConnection);
+    return false;
+}
+
+void CZephDlgJ::FocusField(int index) {
+    if (index > 6) {
+        index = 1;
+    }
+    if (index <= 0) {
+        index = 6;
+    }
+    m_nFocusField = index;
+    CFieldEdit* box = ValueBox(index);
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    m_nFocusField = index;
+}
+
+void CZephDlgJ::OnFieldFocusIn(CFieldEdit* box, Qt::FocusReason reason) {
+    // Coming back to the window (after a message box, another program or a
+    // menu) is not a move into the box: the name box must not lose its text.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        return;
+    }
+    if (box == m_editSystem) {
+        m_nFocusField = 0;
+        box->selectAll();
+    } else if (box == m_editName) {
+        // Room for a new name; a name shown for information stays.
+        if (!box->isReadOnly()) {
+            box->clear();
+        }
+    } else if (box == m_editWb) {
+        m_nFocusField = 2;
+        box->setSelection(0, 3);
+    } else {
+        for (int i : {1, 3, 4, 5, 6}) {
+            if (box == ValueBox(i)) {
+                m_nFocusField = i;
+            }
+        }
+    }
+}
+
+void CZephDlgJ::OnFieldFocusOut(CFieldEdit* box, Qt::FocusReason reason) {
+    if (box == m_editPressure) {
+        OnPressureLeft();
+        return;
+    }
+    // The focus leaving with the window (a message box, another program, a
+    // menu) is not the user leaving the box.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        return;
+    }
+    for (int i = 1; i <= 7; ++i) {
+        if (box == ValueBox(i)) {
+            CheckNumberField(box);
+            return;
+        }
+    }
+}
+
+bool CZephDlgJ::HandleKey(QWidget* target, QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            CalcPoint();
+            return true;
+        case Qt::Key_Escape:
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (mods & Qt::AltModifier) {
+                return false;  // Alt+arrow opens a drop-down list
+            }
+            FocusField(m_nFocusField + (event->key() == Qt::Key_Down ? 1 : -1));
+            return true;
+        case Qt::Key_N:
+        case Qt::Key_Y: {
+            if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+                return false;
+            }
+            // Names are typed into the point-name and system boxes: there
+            // the letters are text.
+            auto* edit = qobject_cast<QLineEdit*>(target);
+            if ((target == m_editName || target == m_editSystem) && edit && !edit->isReadOnly()) {
+                return false;
+            }
+            if (event->key() == Qt::Key_Y) {
+                AcceptPoint();
+            } else {
+                RejectPoint();
+            }
+            return true;
+        }
+        case Qt::Key_F1:
+            if (!target->toolTip().isEmpty()) {
+                QToolTip::showText(target->mapToGlobal(QPoint(0, target->height())),
+                                   target->toolTip(), target);
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CZephDlgJ::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() == this && HandleKey(widget, static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// --- context menu -----------------------------------------------------------------
+
+QMenu* CZephDlgJ::CreatePopupMenu() {
+    auto* menu = new QMenu(QStringLiteral("一般機能"), this);
+    menu->setObjectName(QStringLiteral("326"));
+    auto add = [menu](int command, const QString& text, bool enabled) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::number(command));
+        action->setData(command);
+        action->setEnabled(enabled);
+        return action;
+    };
+    // The tool windows, the capacity dialog, the view range and the picture
+    // arrive with their own windows; until then they are listed but grayed.
+    add(ID_CALCULATOR, QStringLiteral("簡易計算器"), false);
+    add(ID_COILCAP, QStringLiteral("コイル容量"), false);
+    add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
+    menu->addSeparator();
+    add(ID_CONST_DB, QStringLiteral("乾球温度一定"), !m_strDb.isEmpty());
+    add(ID_CONST_WB, QStringLiteral("湿球温度一定"), !m_strWb.isEmpty());
+    add(ID_CONST_RH, QStringLiteral("相対湿度一定"), !m_strRh.isEmpty());
+    add(ID_CONST_DP, QStringLiteral("露点温度一定"), !m_strDp.isEmpty());
+    add(ID_CONST_HI, QStringLiteral("エンタルピ一定"), !m_strHi.isEmpty());
+    add(ID_CONST_XI, QStringLiteral("絶対湿度一定"), !m_strXi.isEmpty());
+    menu->addSeparator();
+    QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), false);
+    range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
+    menu->addSeparator();
+    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), false);
+    const QString about = LoadResString(101);
+    if (!about.isEmpty()) {
+        menu->addSeparator();
+        add(ID_ABOUT, about, true);
+    }
+    return menu;
+}
+
+void CZephDlgJ::ShowPopupMenu(const QPoint& globalPos) {
+    UpdateData(true);
+    std::unique_ptr<QMenu> menu(CreatePopupMenu());
+    int chosen = 0;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            connect(action, &QAction::triggered, menu.get(),
+                    [&chosen, action] { chosen = action->data().toInt(); });
+        }
+    }
+    menu->exec(globalPos);
+    menu.reset();
+    if (chosen != 0) {
+        OnMenuCommand(chosen);
+    }
+}
+
+void CZephDlgJ::OnMenuCommand(int command) {
+    switch (command) {
+        case ID_CONST_DB:
+        case ID_CONST_WB:
+        case ID_CONST_RH:
+        case ID_CONST_DP:
+        case ID_CONST_HI:
+        case ID_CONST_XI:
+            OnConstantProperty(command);
+            break;
+        case ID_ABOUT:
+            ShowAboutBox();
+            break;
+        default:
+            break;
+    }
+}
+
+void CZephDlgJ::contextMenuEvent(QContextMenuEvent* event) {
+    ShowPopupMenu(event->globalPos());
+    event->accept();
+}
+
+void CZephDlgJ::ShowAboutBox() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+// --- reset, finish, close -----------------------------------------------------------
+
+void CZephDlgJ::ResetSystem() {
+    // The system box may have been edited since the last exchange; the name
+    // archived is the one the user sees.
+    UpdateData(true);
+    m_AllPoints.append(m_Graph->PointList);
+    if (m_bEqcPending == 1) {
+        m_bEqcPending = 0;
+    }
+    if (m_AllPoints.size() > m_nArchivedCount) {
+        m_nArchivedCount = static_cast<int>(m_AllPoints.size());
+        m_SystemNames.append(m_strSystem);
+        ++m_nSystemCount;
+        m_Graph->PointList.clear();
+        m_Graph->update();
+        ClearCurrent();
+        SetFieldLock(0);
+        ClearFields(0);
+        m_nPointNo = 0;
+    }
+    m_strSystem = QString::asprintf("System %d", m_nSystemCount + 1);
+    m_editSystem->setText(m_strSystem);
+    m_editSystem->setReadOnly(false);
+    m_editSystem->setFocus(Qt::OtherFocusReason);
+    m_editName->clear();
+    m_editName->setReadOnly(false);
+    m_editPressure->setReadOnly(false);
+    m_nFocusField = 1;
+}
+
+void CZephDlgJ::OnOK() {
+    UpdateData(true);
+    m_SystemNames.append(m_strSystem);
+    m_AllPoints.append(m_Graph->PointList);
+    m_Graph->PointList.clear();
+    m_bEqcPending = 0;
+    QDialog::done(QDialog::Accepted);
+}
+
+void CZephDlgJ::OnClose() {
+    // Ends the run as cancelled: nothing is asked and nothing recorded.
+    QDialog::done(QDialog::Rejected);
+}
+
+void CZephDlgJ::closeEvent(QCloseEvent* event) {
+    OnClose();
+    event->accept();
+}

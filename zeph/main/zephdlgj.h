@@ -1,0 +1,207 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "corvo/zephdata.h"
+
+class CFieldEdit;
+class CStaticGraph;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace zeph {
+class CEngineMessageGuard;
+}
+
+// The main window: the chart on the left, the point box, pressure, system
+// name, the range and unit selectors and the process buttons on the right.
+// It owns every datum of a run: the points of the current system (in the
+// chart control), the archive of finished systems and the current point.
+//
+// Internal units: °C, %, hPa, kcal/kg(DA), kg/kg(DA), kg(DA)/m³. Only the
+// enthalpy box follows the unit selector (kcal/kg or kJ/kg).
+class CZephDlgJ : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Control identifiers of the dialog; each control's objectName is its
+    // number.
+    enum ControlId : int {
+        IDOK_FINISH = 1,
+        IDC_RANGE = 3000,
+        IDC_DN = 3002,
+        IDC_XI = 3003,
+        IDC_HI = 3004,
+        IDC_DP = 3005,
+        IDC_RH = 3006,
+        IDC_WB = 3007,
+        IDC_DB = 3008,
+        IDC_NAME = 3009,
+        IDC_SYSTEM = 3010,
+        IDC_PRESSURE = 3011,
+        IDC_YES = 5029,
+        IDC_NO = 5033,
+        IDC_CALC = 5020,
+        IDC_GRAPH = 5037,
+        IDC_RESET = 5096,
+        IDC_CP = 5097,
+        IDC_EQC = 5098,
+        IDC_CAP = 5099,
+        IDC_DLT = 5100,
+        IDC_HH = 5101,
+        IDC_SLOPE = 5102,
+        IDC_HEAT = 5103,
+        IDC_MIX = 5104,
+        IDC_SHF = 5105,
+        IDC_AUTOCALC = 5106,
+        IDC_UNIT = 5138,
+        IDC_HI_LABEL = 5139,
+        IDC_POINTBOX = 5145,
+    };
+
+    // Commands of the context menu.
+    enum MenuCommand : int {
+        ID_CALCULATOR = 35789,
+        ID_COILCAP = 35791,
+        ID_EQC_INPUT = 35790,
+        ID_CONST_DB = 35782,
+        ID_CONST_WB = 35781,
+        ID_CONST_RH = 35780,
+        ID_CONST_DP = 35779,
+        ID_CONST_HI = 35776,
+        ID_CONST_XI = 35777,
+        ID_VIEW_RANGE = 35794,
+        ID_SAVE_BITMAP = 35795,
+        ID_ABOUT = 16,
+    };
+
+    explicit CZephDlgJ(QWidget* parent = nullptr);
+    ~CZephDlgJ() override;
+
+    // The control with identifier id (nullptr if there is none).
+    QWidget* Control(int id) const;
+
+    // --- data exchange -----------------------------------------------------
+    // save true: the text members take the boxes' texts; false: the boxes
+    // show the members. Order 3011, 3010, 3009, 3008 … 3002.
+    void UpdateData(bool save);
+
+    // --- point entry and point list ----------------------------------------
+    void CalcPoint();
+    void CalcPointAt(double P);  // P: total pressure, hPa
+    void AcceptPoint();
+    void RejectPoint();
+    int AddCurrentPoint(int add);
+    void AppendPoint(const CZephData& record);
+    static CZephData MakePointRecord(const _CORVO& values, int number, const QString& name,
+                                     int style);
+    void ShowPoint(const CZephData& record, const QString& name, int pending);
+    void ClearCurrent();
+    void ClearFields(int keep);
+    void SetFieldLock(int which);
+    void LockFields();
+    bool InDisplayRange(const _CORVO& values) const;
+    int GetPointCount() const;
+    // The values and name of point n (1 … GetPointCount()). A number outside
+    // that range gives the failed-state record (999 in the state fields) and
+    // an empty name.
+    _CORVO GetPointValues(int n) const;
+    QString GetPointName(int n) const;
+    void ShowStoredPoint(int n);
+    void OnConstantProperty(int command);
+    void OnChartPointsHit(const QList<CZephData>& hits);
+
+    // --- dialog commands ---------------------------------------------------
+    void ShowError(int code);
+    void SetUnitMode();
+    void OnRangeSelected(int index);
+    void OnPressureLeft();
+    // Returns false when the box held a non-number (then beeped and emptied).
+    bool CheckNumberField(QLineEdit* box);
+    void FocusField(int index);
+    void ShowPopupMenu(const QPoint& globalPos);
+    void OnMenuCommand(int command);
+    void ShowAboutBox();
+    void ResetSystem();
+    void OnOK();
+    void OnClose();
+
+    // The context menu as ShowPopupMenu offers it (items carry their command
+    // number as objectName and as data). The caller owns it.
+    QMenu* CreatePopupMenu();
+
+    // --- members -----------------------------------------------------------
+    // The current point, laid out like a point record.
+    int m_bPending = 0;
+    int m_nStyle = 2;
+    int m_nPointNo = 0;
+    QString m_strPointName;
+    _CORVO m_Current{};
+
+    int m_nFocusField = 0;  // 0 system, 1 Db, 2 Wb, 3 Rh, 4 Dp, 5 Hi, 6 Xi
+    int m_nSystemCount = 0;
+    int m_nArchivedCount = 0;
+    int m_bEqcPending = 0;
+    int m_nUnitMode = 1;  // 0 kcal/kg, kcal/h; 1 SI (kJ/kg, W)
+
+    QStringList m_SystemNames;     // one name per finished system, in order
+    QList<CZephData> m_AllPoints;  // the points of all finished systems
+
+    CFieldEdit* m_editName = nullptr;
+    CFieldEdit* m_editPressure = nullptr;
+    CFieldEdit* m_editSystem = nullptr;
+    QLabel* m_staticHiLabel = nullptr;
+    QComboBox* m_comboUnit = nullptr;
+    QComboBox* m_comboRange = nullptr;
+    CStaticGraph* m_Graph = nullptr;
+    QPushButton* m_btnAutoCalc = nullptr;
+
+    QString m_strPressure = QStringLiteral("1013.25");  // hPa
+    QString m_strSystem;
+    QString m_strName;
+    QString m_strDb;
+    QString m_strWb;
+    QString m_strRh;
+    QString m_strDp;
+    QString m_strHi;
+    QString m_strXi;
+    QString m_strDn;
+
+    QIcon m_hIcon;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Escape never ends the dialog; the close box goes through closeEvent.
+    void reject() override {}
+
+  private:
+    void BuildControls();
+    void OnInitDialog();
+    bool HandleKey(QWidget* target, QKeyEvent* event);
+    void OnFieldFocusIn(CFieldEdit* box, Qt::FocusReason reason);
+    void OnFieldFocusOut(CFieldEdit* box, Qt::FocusReason reason);
+    bool CheckEntryFields();
+    double EnthalpyFactor() const;
+    // Value box 1 … 6 (Db, Wb, Rh, Dp, Hi, Xi), 7 the specific weight.
+    CFieldEdit* ValueBox(int index) const;
+
+    CFieldEdit* m_editDb = nullptr;
+    CFieldEdit* m_editWb = nullptr;
+    CFieldEdit* m_editRh = nullptr;
+    CFieldEdit* m_editDp = nullptr;
+    CFieldEdit* m_editHi = nullptr;
+    CFieldEdit* m_editXi = nullptr;
+    CFieldEdit* m_editDn = nullptr;
+    std::unique_ptr<zeph::CEngineMessageGuard> m_engineMessages;
+};

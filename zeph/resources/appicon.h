@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+
+namespace zeph {
+
+// The program icon: a small chart sheet with its axes, the saturation curve,
+// one relative-humidity curve and a plotted point, drawn at the usual icon
+// sizes.
+QIcon AppIcon();
+
+// Font families the program asks for by their traditional names, mapped to
+// the metrically close fonts installed on this desktop. Safe to call more
+// than once.
+void InstallFontSubstitutes();
+
+}  // namespace zeph

@@ -1,0 +1,515 @@
+// The main dialog as a user meets it: start-up state, controls, keys,
+// focus rules, selectors, messages, the context menu, reset, finish and
+// close, and starting the program without a desktop.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+#include "corvo/corvofunction.h"
+#include "maindlgtest.h"
+#include "resources/strings.h"
+
+using Id = CZephDlgJ::ControlId;
+using zeph::MsgIcon;
+
+class MainDialogTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void startUpState();
+    void controlsCarryTheirNumbersLabelsAndTooltips();
+    void showErrorTexts();
+    void enterCalculatesAndNeverFinishes();
+    void escapeIsIgnored();
+    void lettersNAndYAreTextOnlyInTheNameBoxes();
+    void arrowKeysCycleThroughTheValueBoxes();
+    void leavingAValueBoxWithANonNumberBeeps();
+    void windowDeactivationDoesNotTouchTheBoxes();
+    void unitSwitchReshowsTheEnthalpy();
+    void unitSwitchConvertsATypedEnthalpy();
+    void rangePresetsAndPressure();
+    void contextMenuGraysEmptyBoxesAndEndsWithAbout();
+    void resetNumbersSystemsAndKeepsTypedNames();
+    void finishArchivesEverySystemInOrder();
+    void closeRecordsNothing();
+    void withoutADesktopTheProgramSaysSoAndFails();
+};
+
+void MainDialogTest::startUpState() {
+    MainDialogRig rig;
+    CZephDlgJ& d = *rig.dlg;
+    QCOMPARE(d.windowTitle(), QStringLiteral("Psychrometric Chart"));
+    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
+    QCOMPARE(d.m_strSystem, QStringLiteral("System 1"));
+    QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), QStringLiteral("1013.25"));
+    QCOMPARE(d.m_Graph->PressureText, QStringLiteral("1013.25"));
+    QCOMPARE(d.m_comboRange->currentText(), QStringLiteral("M"));
+    QCOMPARE(d.m_comboUnit->currentText(), QStringLiteral("SI"));
+    QCOMPARE(d.m_nUnitMode, 1);
+    QCOMPARE(d.m_staticHiLabel->text(), QStringLiteral("エンタルピ(KJ/kg)"));
+    QCOMPARE(d.m_Graph->MaxDb, 45.0);
+    QCOMPARE(d.m_Graph->MinDb, -5.0);
+    QCOMPARE(d.m_Graph->MaxXi, 0.035);
+    QCOMPARE(d.m_Graph->MinXi, 0.0);
+    QVERIFY(!d.m_btnAutoCalc->isEnabled());
+    QCOMPARE(d.m_bPending, 0);
+    QCOMPARE(d.m_nStyle, 2);
+    QCOMPARE(d.GetPointCount(), 0);
+    for (int id : {3009, 3008, 3007, 3006, 3005, 3004, 3003, 3002}) {
+        QVERIFY2(rig.Edit(id)->text().isEmpty(), qPrintable(QString::number(id)));
+        QVERIFY(!rig.Edit(id)->isReadOnly());
+    }
+    QVERIFY(!d.windowIcon().isNull());
+}
+
+void MainDialogTest::controlsCarryTheirNumbersLabelsAndTooltips() {
+    MainDialogRig rig;
+    struct Expected {
+        int id;
+        const char* caption;  // button caption; nullptr for other controls
+        int tip;
+        bool enabled;
+    };
+    const Expected controls[] = {
+        {3000, nullptr, 6006, true},     {5138, nullptr, 6007, true},
+        {5106, "自動計算", 6008, false}, {3011, nullptr, 110, true},
+        {3010, nullptr, 111, true},      {3009, nullptr, 112, true},
+        {3008, nullptr, 113, true},      {3007, nullptr, 114, true},
+        {3006, nullptr, 115, true},      {3005, nullptr, 116, true},
+        {3004, nullptr, 117, true},      {3003, nullptr, 118, true},
+        {3002, nullptr, 119, true},      {5029, "&Yes", 6003, true},
+        {5033, "&No", 6002, true},       {5020, "計算", 6003, true},
+        {5105, "SHF", 102, false},       {5104, "MIX", 103, false},
+        {5103, "(R)HEAT", 104, false},   {5102, "SLOPE", 105, false},
+        {5101, "H + H", 106, false},     {5100, "DLT", 107, false},
+        {5099, "CAP", 108, false},       {5098, "EQC", 109, false},
+        {5097, "CP", 120, false},        {5096, "リセット", 6004, true},
+        {1, "完了", 6005, true},
+    };
+    for (const Expected& e : controls) {
+        QWidget* w = rig.dlg->Control(e.id);
+        QVERIFY2(w != nullptr, qPrintable(QString::number(e.id)));
+        QCOMPARE(w->objectName(), QString::number(e.id));
+        QCOMPARE(w->toolTip(), zeph::LoadResString(e.tip));
+        QVERIFY(!w->toolTip().isEmpty());
+        QCOMPARE(w->isEnabled(), e.enabled);
+        if (e.caption != nullptr) {
+            QCOMPARE(qobject_cast<QPushButton*>(w)->text(), QString::fromUtf8(e.caption));
+        }
+    }
+    QVERIFY(qobject_cast<QPushButton*>(rig.dlg->Control(1))->isDefault());
+    QVERIFY(rig.dlg->Control(5037) == rig.dlg->m_Graph);
+    QCOMPARE(qobject_cast<QGroupBox*>(rig.dlg->Control(5145))->title(),
+             QStringLiteral("ポイントボックス"));
+
+    QStringList labels;
+    for (auto* label : rig.dlg->findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    for (const char* text :
+         {"大気圧 (mb)", "システム", "ポイント名", "乾球温度 (℃)", "湿球温度 (℃)", "相対湿度 ( % )",
+          "露点温度 (℃)", "絶対湿度(Kg/kg・DA)", "比重量 (Kg/m3)", "冷　却", "混　合", "加　熱",
+          "２点の線上", "加　湿", "ポイント差", "コイル容量", "空調機容量", "ポイント表示",
+          "Ｆ1キーを押すと、ＯｎＬｉｎｅＨｅｌｐが表示されます。"}) {
+        QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
+    }
+    QStringList groups;
+    for (auto* group : rig.dlg->findChildren<QGroupBox*>()) {
+        groups << group->title();
+    }
+    QVERIFY(groups.contains(QStringLiteral("グラフ表示")));
+
+    // The chart grows with the window.
+    const QSize before = rig.dlg->m_Graph->size();
+    rig.dlg->resize(rig.dlg->size() + QSize(200, 150));
+    QTRY_VERIFY(rig.dlg->m_Graph->width() > before.width() &&
+                rig.dlg->m_Graph->height() > before.height());
+}
+
+void MainDialogTest::showErrorTexts() {
+    MainDialogRig rig;
+    const char* texts[] = {
+        "有効でないポイント番号を指定しました　！",
+        "温度入力データが不正です",
+        "SHFデータは （1.0～0.5） の数値としてください。！",
+        "CFデータは （1.0～0.7） の数値としてください。　！",
+        "エンタルピ データが不正です　！",
+        "不正な混合データです　！",
+        "不正な風量データです　！",
+        "不正な熱量データです　！",
+        "不正なSAデータです　！",
+        "不正なOAデータです　！",
+        "容積データが不正です　！",
+        "不正な換気回数データです　！",
+        "温水の温度が低すぎます",
+        "入力されたデータが不正です　！",
+        "入力温度データが大きすぎます ！　",
+        "ポイント１と２の番号を反対にして下さい　！",
+        "指定したポイントの露点温度が低すぎ計算できません。",
+    };
+    for (int code = 0; code <= 18; ++code) {
+        rig.ui.Clear();
+        rig.dlg->ShowError(code);
+        QCOMPARE(rig.ui.messages.size(), 1);
+        const auto& m = rig.ui.messages.first();
+        const QString expected =
+            code >= 1 && code <= 17 ? QString::fromUtf8(texts[code - 1]) : QString();
+        QCOMPARE(m.text, expected);
+        QVERIFY(m.icon == MsgIcon::Question);
+        QVERIFY(m.buttons == zeph::MsgButtons::Ok);
+    }
+}
+
+void MainDialogTest::enterCalculatesAndNeverFinishes() {
+    MainDialogRig rig;
+    // Enter on the default button "完了" calculates (nothing here) instead of
+    // ending the run.
+    rig.dlg->Control(1)->setFocus();
+    rig.Key(1, Qt::Key_Return);
+    QVERIFY(rig.dlg->isVisible());
+    QCOMPARE(rig.dlg->m_SystemNames.size(), 0);
+
+    rig.Type(Id::IDC_DB, QStringLiteral("26"));
+    rig.Type(Id::IDC_RH, QStringLiteral("50"));
+    rig.dlg->Control(1)->setFocus();
+    rig.Key(1, Qt::Key_Enter);
+    QVERIFY(rig.dlg->isVisible());
+    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.Edit(Id::IDC_DB)->text(), QStringLiteral(" 26.00"));
+}
+
+void MainDialogTest::escapeIsIgnored() {
+    MainDialogRig rig;
+    rig.Type(Id::IDC_DB, QStringLiteral("26"));
+    rig.Key(Id::IDC_DB, Qt::Key_Escape);
+    QTest::keyClick(rig.dlg.get(), Qt::Key_Escape);
+    QVERIFY(rig.dlg->isVisible());
+    QCOMPARE(rig.Edit(Id::IDC_DB)->text(), QStringLiteral("26"));
+}
+
+void MainDialogTest::lettersNAndYAreTextOnlyInTheNameBoxes() {
+    MainDialogRig rig;
+    rig.Type(Id::IDC_DB, QStringLiteral("26"));
+    rig.Type(Id::IDC_RH, QStringLiteral("50"));
+    rig.Key(Id::IDC_RH, Qt::Key_Return);
+    QCOMPARE(rig.dlg->m_bPending, 1);
+
+    // Names with n and y go into the name boxes and accept nothing.
+    rig.Type(Id::IDC_NAME, QStringLiteral("Supply Nyx"));
+    QCOMPARE(rig.Edit(Id::IDC_NAME)->text(), QStringLiteral("Supply Nyx"));
+    rig.Edit(Id::IDC_SYSTEM)->clear();
+    rig.Type(Id::IDC_SYSTEM, QStringLiteral("Yen line"));
+    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("Yen line"));
+    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.dlg->GetPointCount(), 0);
+
+    // In a value box Y is Yes: the point is added, no letter is entered.
+    rig.Edit(Id::IDC_WB)->setFocus();
+    rig.Key(Id::IDC_WB, Qt::Key_Y);
+    QCOMPARE(rig.dlg->GetPointCount(), 1);
+    QCOMPARE(rig.Edit(Id::IDC_WB)->text(), QString());
+    QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_DB));
+
+    // With the focus on a button, N is No.
+    rig.AddPoint(QStringLiteral("20"), QStringLiteral("40"));
+    rig.Type(Id::IDC_DB, QStringLiteral("22"));
+    rig.Type(Id::IDC_RH, QStringLiteral("45"));
+    rig.Key(Id::IDC_RH, Qt::Key_Return);
+    rig.dlg->Control(Id::IDC_RESET)->setFocus();
+    rig.Key(Id::IDC_RESET, Qt::Key_N);
+    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->GetPointCount(), 2);
+
+    // A name box locked for display takes no letters: Y there is Yes.
+    rig.dlg->ShowStoredPoint(1);
+    rig.Edit(Id::IDC_NAME)->setFocus();
+    rig.Key(Id::IDC_NAME, Qt::Key_Y);
+    QCOMPARE(rig.dlg->GetPointCount(), 3);
+    QCOMPARE(rig.dlg->m_Graph->PointList.last().Style, 3);
+}
+
+void MainDialogTest::arrowKeysCycleThroughTheValueBoxes() {
+    MainDialogRig rig;
+    rig.Edit(Id::IDC_XI)->setFocus();
+    QCOMPARE(rig.dlg->m_nFocusField, 6);
+    rig.Key(Id::IDC_XI, Qt::Key_Down);
+    QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_DB));
+    rig.Key(Id::IDC_DB, Qt::Key_Up);
+    QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_XI));
+
+    // The arrows never reach the system box; from it Down goes to dry bulb.
+    rig.Edit(Id::IDC_SYSTEM)->setFocus();
+    QCOMPARE(rig.dlg->m_nFocusField, 0);
+    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->selectedText(), QStringLiteral("System 1"));
+    rig.Key(Id::IDC_SYSTEM, Qt::Key_Down);
+    QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_DB));
+    const int order[] = {3007, 3006, 3005, 3004, 3003, 3008};
+    for (int id : order) {
+        QTest::keyClick(rig.Focus(), Qt::Key_Down);
+        QCOMPARE(rig.Focus()->objectName(), QString::number(id));
+    }
+    // Also from a combo box, the arrows move between the boxes.
+    rig.dlg->m_comboRange->setFocus();
+    QTest::keyClick(rig.dlg->m_comboRange, Qt::Key_Up);
+    QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_XI));
+    QCOMPARE(rig.dlg->m_comboRange->currentText(), QStringLiteral("M"));
+}
+
+void MainDialogTest::leavingAValueBoxWithANonNumberBeeps() {
+    MainDialogRig rig;
+    rig.Type(Id::IDC_DN, QStringLiteral("abc"));
+    rig.Edit(Id::IDC_DB)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(rig.ui.beeps, 1);
+    QCOMPARE(rig.Edit(Id::IDC_DN)->text(), QString());
+    QTRY_COMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_DN));
+    QVERIFY(rig.ui.messages.isEmpty());
+
+    // Numbers pass, with separators and leading blanks too; no loop follows.
+    rig.Type(Id::IDC_DN, QStringLiteral(" 1.2"));
+    rig.Edit(Id::IDC_DB)->setFocus(Qt::TabFocusReason);
+    QTest::qWait(20);
+    QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_DB));
+    QCOMPARE(rig.ui.beeps, 1);
+    QCOMPARE(rig.Edit(Id::IDC_DN)->text(), QStringLiteral(" 1.2"));
+}
+
+void MainDialogTest::windowDeactivationDoesNotTouchTheBoxes() {
+    MainDialogRig rig;
+    rig.Type(Id::IDC_NAME, QStringLiteral("OA"));
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QTRY_VERIFY(!rig.dlg->isActiveWindow());
+    QApplication::setActiveWindow(rig.dlg.get());
+    QTRY_VERIFY(rig.dlg->isActiveWindow());
+    QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_NAME));
+    QCOMPARE(rig.Edit(Id::IDC_NAME)->text(), QStringLiteral("OA"));
+
+    // A half-typed value survives a trip to another window untouched.
+    rig.Type(Id::IDC_HI, QStringLiteral("5x"));
+    QApplication::setActiveWindow(&other);
+    QTRY_VERIFY(!rig.dlg->isActiveWindow());
+    QApplication::setActiveWindow(rig.dlg.get());
+    QTRY_VERIFY(rig.dlg->isActiveWindow());
+    QCOMPARE(rig.ui.beeps, 0);
+    QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral("5x"));
+    QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_HI));
+}
+
+void MainDialogTest::unitSwitchReshowsTheEnthalpy() {
+    MainDialogRig rig;
+    _CORVO v{};
+    v.Db = 20.0;
+    v.Hi = 10.0;  // kcal/kg(DA)
+    v.Xi = 0.008;
+    rig.dlg->ShowPoint(CZephDlgJ::MakePointRecord(v, 0, QString(), 2), QString(), 1);
+    QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 41.86052"));
+    rig.Choose(Id::IDC_UNIT, 0);
+    QCOMPARE(rig.dlg->m_nUnitMode, 0);
+    QCOMPARE(rig.dlg->m_staticHiLabel->text(), QStringLiteral("エンタルピ(Kcal/kg)"));
+    QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 10.00000"));
+    QCOMPARE(rig.dlg->m_strHi, QStringLiteral(" 10.00000"));
+    rig.Choose(Id::IDC_UNIT, 1);
+    QCOMPARE(rig.dlg->m_nUnitMode, 1);
+    QCOMPARE(rig.dlg->m_staticHiLabel->text(), QStringLiteral("エンタルピ(KJ/kg)"));
+    QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 41.86052"));
+}
+
+void MainDialogTest::unitSwitchConvertsATypedEnthalpy() {
+    MainDialogRig rig;
+    rig.Type(Id::IDC_HI, QStringLiteral("41.86052"));
+    rig.Choose(Id::IDC_UNIT, 0);
+    QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 10.00000"));
+    rig.Choose(Id::IDC_UNIT, 0);  // the same unit again changes nothing
+    QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 10.00000"));
+    rig.Choose(Id::IDC_UNIT, 1);
+    QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 41.86052"));
+}
+
+void MainDialogTest::rangePresetsAndPressure() {
+    MainDialogRig rig;
+    CStaticGraph* g = rig.dlg->m_Graph;
+    rig.Choose(Id::IDC_RANGE, 2);
+    QCOMPARE(g->MaxDb, 60.0);
+    QCOMPARE(g->MinDb, 0.0);
+    QCOMPARE(g->MaxXi, 0.055);
+    QCOMPARE(g->MinXi, 0.0);
+    rig.Choose(Id::IDC_RANGE, 0);
+    QCOMPARE(g->MaxDb, 20.0);
+    QCOMPARE(g->MinDb, -30.0);
+    QCOMPARE(g->MaxXi, 0.01);
+    QCOMPARE(g->MinXi, 0.0);
+    // The range limits what the point box accepts.
+    rig.Type(Id::IDC_DB, QStringLiteral("26"));
+    rig.Type(Id::IDC_RH, QStringLiteral("50"));
+    rig.Key(Id::IDC_RH, Qt::Key_Return);
+    QCOMPARE(rig.ui.Texts(), QStringList{QStringLiteral("データが表示範囲を超えています")});
+
+    // Leaving the pressure box hands the new pressure to the chart.
+    rig.Edit(Id::IDC_PRESSURE)->clear();
+    rig.Type(Id::IDC_PRESSURE, QStringLiteral("900"));
+    QTest::keyClick(rig.Edit(Id::IDC_PRESSURE), Qt::Key_Tab);
+    QCOMPARE(g->PressureText, QStringLiteral("900"));
+    QCOMPARE(rig.dlg->m_strPressure, QStringLiteral("900"));
+}
+
+void MainDialogTest::contextMenuGraysEmptyBoxesAndEndsWithAbout() {
+    MainDialogRig rig;
+    rig.Type(Id::IDC_DB, QStringLiteral("26"));
+    rig.Type(Id::IDC_XI, QStringLiteral("0.01"));
+    rig.Popup(rig.dlg->m_Graph, [](QMenu* menu) {
+        QCOMPARE(menu->title(), QStringLiteral("一般機能"));
+        const QList<QAction*> actions = menu->actions();
+        QStringList texts;
+        for (QAction* a : actions) {
+            texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        const QStringList expected = {
+            "簡易計算器",
+            "コイル容量",
+            "空調容量",
+            "-",
+            "乾球温度一定",
+            "湿球温度一定",
+            "相対湿度一定",
+            "露点温度一定",
+            "エンタルピ一定",
+            "絶対湿度一定",
+            "-",
+            "表示範囲オプション",
+            "-",
+            "ビットマップ画像の保存",
+            "-",
+            "&About Zeph...",
+        };
+        QCOMPARE(texts, expected);
+        const int enabled[] = {35782, 35777, 16};
+        const int grayed[] = {35789, 35791, 35790, 35781, 35780, 35779, 35776, 35794, 35795};
+        for (int c : enabled) {
+            QVERIFY2(MainDialogRig::Item(menu, c)->isEnabled(), qPrintable(QString::number(c)));
+        }
+        for (int c : grayed) {
+            QVERIFY2(!MainDialogRig::Item(menu, c)->isEnabled(), qPrintable(QString::number(c)));
+        }
+    });
+
+    // The About box: its caption, the product title with the version, OK.
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->objectName() == QStringLiteral("100")) {
+            seen = true;
+            QCOMPARE(modal->windowTitle(), QStringLiteral("About ZephJ"));
+            auto* title = modal->findChild<QLabel*>(QStringLiteral("title"));
+            QVERIFY(title != nullptr);
+            QVERIFY(title->text().startsWith(QStringLiteral("ZephJ Version ")));
+            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+        }
+    });
+    poll.start();
+    rig.RunCommand(CZephDlgJ::ID_ABOUT);
+    poll.stop();
+    QVERIFY(seen);
+    QVERIFY(rig.dlg->isVisible());
+}
+
+void MainDialogTest::resetNumbersSystemsAndKeepsTypedNames() {
+    MainDialogRig rig;
+    CZephDlgJ& d = *rig.dlg;
+    // A reset of an empty system only writes the default name again.
+    rig.Edit(Id::IDC_SYSTEM)->setText(QStringLiteral("scratch"));
+    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
+    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
+    QCOMPARE(d.m_SystemNames.size(), 0);
+
+    for (const char* db : {"20", "24", "28"}) {
+        rig.AddPoint(QString::fromLatin1(db), QStringLiteral("50"));
+    }
+    QCOMPARE(d.GetPointCount(), 3);
+    QCOMPARE(d.m_nPointNo, 3);
+    rig.Edit(Id::IDC_SYSTEM)->clear();
+    rig.Type(Id::IDC_SYSTEM, QStringLiteral("AHU-1"));
+    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
+    QCOMPARE(d.m_SystemNames, QStringList{QStringLiteral("AHU-1")});
+    QCOMPARE(d.m_AllPoints.size(), 3);
+    QCOMPARE(d.GetPointCount(), 0);
+    QCOMPARE(d.m_nPointNo, 0);
+    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 2"));
+    QCOMPARE(rig.Focus(), d.Control(Id::IDC_SYSTEM));
+    QCOMPARE(d.m_nFocusField, 1);
+
+    rig.AddPoint(QStringLiteral("22"), QStringLiteral("60"));
+    QCOMPARE(d.m_Graph->PointList.first().N, 1);
+}
+
+void MainDialogTest::finishArchivesEverySystemInOrder() {
+    MainDialogRig rig;
+    CZephDlgJ& d = *rig.dlg;
+    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
+    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
+    rig.AddPoint(QStringLiteral("24"), QStringLiteral("50"));
+    rig.AddPoint(QStringLiteral("25"), QStringLiteral("50"));
+    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
+    rig.AddPoint(QStringLiteral("30"), QStringLiteral("40"));
+    QTest::mouseClick(d.Control(1), Qt::LeftButton);
+
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(d.m_SystemNames, (QStringList{QStringLiteral("System 1"), QStringLiteral("System 2"),
+                                           QStringLiteral("System 3")}));
+    QCOMPARE(d.m_AllPoints.size(), 4);
+    const double dbs[] = {20, 24, 25, 30};
+    const int numbers[] = {1, 1, 2, 1};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(d.m_AllPoints.at(i).Db, dbs[i]);
+        QCOMPARE(d.m_AllPoints.at(i).N, numbers[i]);
+    }
+    QCOMPARE(d.GetPointCount(), 0);
+    QVERIFY(rig.ui.messages.isEmpty());
+}
+
+void MainDialogTest::closeRecordsNothing() {
+    MainDialogRig rig;
+    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
+    rig.dlg->close();
+    QVERIFY(!rig.dlg->isVisible());
+    QCOMPARE(rig.dlg->result(), int(QDialog::Rejected));
+    QVERIFY(rig.dlg->m_SystemNames.isEmpty());
+    QVERIFY(rig.dlg->m_AllPoints.isEmpty());
+    QVERIFY(rig.ui.messages.isEmpty());
+}
+
+void MainDialogTest::withoutADesktopTheProgramSaysSoAndFails() {
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/zeph");
+    if (!QFile::exists(program)) {
+        QSKIP("the program zeph is not built beside the tests");
+    }
+    QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        base.remove(QString::fromLatin1(name));
+    }
+    QProcessEnvironment unreachable = base;
+    unreachable.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4711"));
+
+    for (const QProcessEnvironment& env : {base, unreachable}) {
+        QProcess zeph;
+        zeph.setProcessEnvironment(env);
+        zeph.start(program, {});
+        QVERIFY(zeph.waitForFinished(30000));
+        QCOMPARE(zeph.exitStatus(), QProcess::NormalExit);
+        QVERIFY(zeph.exitCode() != 0);
+        const QStringList lines = QString::fromLocal8Bit(zeph.readAllStandardError())
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains(QStringLiteral("needs a graphical desktop")),
+                 qPrintable(lines.first()));
+    }
+}
+
+QTEST_MAIN(MainDialogTest)
+#include "maindlg_test.moc"
