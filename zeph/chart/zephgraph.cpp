@@ -8,6 +8,7 @@
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -70,20 +71,27 @@ QFont ArialFont() {
 
 // Draws text upright with the top-left corner of its character cell at the
 // logical point at, on an opaque white cell (the sheet's text background).
-// The painter's transform is the logical mapping; the glyphs are scaled
-// uniformly by the mapping's vertical factor, so the cell height follows
-// the chart while the glyphs keep their proportions.
+// The painter's transform is the logical mapping. The glyphs keep their
+// proportions and are scaled by the smaller of the mapping's two factors:
+// on a square or wide chart the cell is `units` logical y units high, and
+// on a tall narrow one the labels shrink with the width instead of running
+// into each other. Text that would pass the right edge of the sheet is
+// moved left to end on it.
 void DrawSheetText(QPainter& dc, const SheetFont& sf, QPoint at, const QString& text,
                    const QColor& colour) {
     const QTransform mapping = dc.transform();
-    const QPointF anchor = mapping.map(QPointF(at));
     const double cell = sf.metrics.ascent() + sf.metrics.descent();
-    const double k = sf.units * std::abs(mapping.m22()) / cell;
+    const double perUnit = std::min(std::abs(mapping.m11()), std::abs(mapping.m22()));
+    const double k = sf.units * perUnit / cell;
     if (!(k > 0) || !std::isfinite(k)) return;
+    const double advance = sf.metrics.horizontalAdvance(text);
+    QPointF anchor = mapping.map(QPointF(at));
+    const double sheetRight = mapping.map(QPointF(CZephGraph::kSheet, 0)).x();
+    if (anchor.x() + advance * k > sheetRight) anchor.setX(sheetRight - advance * k);
     dc.save();
     dc.setTransform(QTransform(k, 0, 0, k, anchor.x(), anchor.y()));
     dc.setFont(sf.font);
-    dc.fillRect(QRectF(0, 0, sf.metrics.horizontalAdvance(text), cell), Qt::white);
+    dc.fillRect(QRectF(0, 0, advance, cell), Qt::white);
     dc.setPen(colour);
     dc.drawText(QPointF(0, sf.metrics.ascent()), text);
     dc.restore();
@@ -142,6 +150,7 @@ bool CZephGraph::IsDrawableRange(double maxDb, double minDb, double maxXi, doubl
     // One unit per °C and per g/kg at least: finer scales would collapse the
     // grid and make the tick loops run away.
     if (scaleX < 1 || scaleY < 1000) return false;
+    if (scaleX >= kCoordLimit || scaleY >= kCoordLimit) return false;
     return std::abs(scaleX * minDb) < kCoordLimit && std::abs(scaleX * maxDb) < kCoordLimit &&
            std::abs(scaleY * minXi) < kCoordLimit && std::abs(scaleY * maxXi) < kCoordLimit;
 }
