@@ -119,6 +119,12 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
 
 CZephDlgJ::~CZephDlgJ() {
     qApp->removeEventFilter(this);
+    // The boxes lose the focus while the base class destroys them; by then
+    // this object is no longer a main dialog and must not hear of it.
+    for (CFieldEdit* edit : findChildren<CFieldEdit*>()) {
+        disconnect(edit, nullptr, this, nullptr);
+    }
+    disconnect(m_Graph, nullptr, this, nullptr);
 }
 
 QWidget* CZephDlgJ::Control(int id) const {
