@@ -69,8 +69,8 @@ QList<CZephData> CStaticGraph::HitTest(QPoint pos) const {
     if (Frame == LogicalRect{} || client.width() <= 0 || client.height() <= 0) return hits;
     if (!CZephGraph::IsDrawableRange(MaxDb, MinDb, MaxXi, MinXi)) return hits;
 
-    const int px = pos.x() - client.left();
-    const int py = pos.y() - client.top();
+    const double px = double(pos.x()) - client.left();
+    const double py = double(pos.y()) - client.top();
     const std::int64_t lx =
         CZephGraph::TruncToInt(static_cast<double>(Frame.right) / client.width() * px);
     const std::int64_t ly = CZephGraph::TruncToInt(static_cast<double>(Frame.bottom) /

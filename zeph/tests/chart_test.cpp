@@ -429,6 +429,8 @@ void ChartTest::nothingIsHitBeforeThePaint() {
     chart.grab();
     const QPoint marker = DevicePos(LogicalOf(chart, -5.0, 0.0), QSize(598, 558)) + QPoint(1, 1);
     QCOMPARE(chart.HitTest(marker).size(), 1);
+    const int far = std::numeric_limits<int>::max();
+    QVERIFY(chart.HitTest(QPoint(-far - 1, far)).isEmpty());  // no overflow at the int limits
 }
 
 // A point left outside by a change of range maps into the margin, where
