@@ -152,32 +152,38 @@ double CCorvoFunction::Wb_dbxi(double db, double xi, double P) const {
         hi = lo + 10;
     }
 
+    // One refinement pass on a wet-bulb relation: the secant estimate r
+    // from the current bracket, then a bracket ten times narrower around it.
+    enum class Pass { kNarrowed, kConverged, kFailed };
     double w = 10;
     double r = 0;
-    int pass = 0;
-    while (lo <= 0) {  // ice phase
-        if (++pass > kMaxRefinePasses) return kOutOfRange;
-        const double fhi = Ab_dwi(db, hi, P);
-        const double d = fhi - Ab_dwi(db, lo, P);
-        if (!std::isfinite(d)) return kOutOfRange;
-        if (std::fabs(d) < 1e-6) return r;
+    auto refine = [&](double (CCorvoFunction::*relation)(double, double, double) const) {
+        const double fhi = (this->*relation)(db, hi, P);
+        const double d = fhi - (this->*relation)(db, lo, P);
+        if (!std::isfinite(d)) return Pass::kFailed;
+        if (std::fabs(d) < 1e-6) return Pass::kConverged;
         r = hi - (fhi - xi) / d * (hi - lo);
         w = w / 10;
         lo = r - w;
         hi = r + w;
+        return Pass::kNarrowed;
+    };
+
+    // Ice phase, while the bracket's lower end is at or below 0 °C.
+    for (int pass = 0; lo <= 0; ++pass) {
+        if (pass >= kMaxRefinePasses) return kOutOfRange;
+        const Pass p = refine(&CCorvoFunction::Ab_dwi);
+        if (p == Pass::kFailed) return kOutOfRange;
+        if (p == Pass::kConverged) return r;
     }
 
-    w = 10;  // water phase
+    // Water phase, from a fresh 10 K bracket.
+    w = 10;
     hi = lo + 10;
-    for (pass = 0; pass < kMaxRefinePasses; ++pass) {
-        const double fhi = Ab_dww(db, hi, P);
-        const double d = fhi - Ab_dww(db, lo, P);
-        if (!std::isfinite(d)) return kOutOfRange;
-        if (std::fabs(d) < 1e-6) return r;
-        r = hi - (fhi - xi) / d * (hi - lo);
-        w = w / 10;
-        lo = r - w;
-        hi = r + w;
+    for (int pass = 0; pass < kMaxRefinePasses; ++pass) {
+        const Pass p = refine(&CCorvoFunction::Ab_dww);
+        if (p == Pass::kFailed) return kOutOfRange;
+        if (p == Pass::kConverged) return r;
     }
     return kOutOfRange;
 }
