@@ -40,3 +40,23 @@ CZephData CZephData::operator=(const CZephData& other) {
     Mt = other.Mt;
     return *this;
 }
+
+_CORVO CZephData::GetValues() const {
+    return _CORVO{Db, Db1, Db2, Wb, Rh, Dp, Hi, Xi, Xi1, Xi2, Px, Dn, Mt};
+}
+
+void CZephData::SetValues(const _CORVO& v) {
+    Db = v.Db;
+    Db1 = v.Db1;
+    Db2 = v.Db2;
+    Wb = v.Wb;
+    Rh = v.Rh;
+    Dp = v.Dp;
+    Hi = v.Hi;
+    Xi = v.Xi;
+    Xi1 = v.Xi1;
+    Xi2 = v.Xi2;
+    Px = v.Px;
+    Dn = v.Dn;
+    Mt = v.Mt;
+}

@@ -54,6 +54,30 @@ TEST(ZephData, CopiesEveryMember) {
     ExpectSamePoint(result, a);
 }
 
+// A record goes into a point field by field, in the same order, and comes
+// back unchanged; the point's style, number and name are not touched.
+TEST(ZephData, ValuesRoundTripThroughTheRecord) {
+    const _CORVO r{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    CZephData p;
+    p.SetStrPn("Room");
+    p.SetN(4);
+    p.SetValues(r);
+    EXPECT_EQ(p.Db, 1);
+    EXPECT_EQ(p.Db2, 3);
+    EXPECT_EQ(p.Wb, 4);
+    EXPECT_EQ(p.Xi1, 9);
+    EXPECT_EQ(p.Px, 11);
+    EXPECT_EQ(p.Mt, 13);
+    EXPECT_EQ(p.Pn, "Room");
+    EXPECT_EQ(p.N, 4);
+    const _CORVO back = p.GetValues();
+    for (auto f : {&_CORVO::Db, &_CORVO::Db1, &_CORVO::Db2, &_CORVO::Wb, &_CORVO::Rh, &_CORVO::Dp,
+                   &_CORVO::Hi, &_CORVO::Xi, &_CORVO::Xi1, &_CORVO::Xi2, &_CORVO::Px, &_CORVO::Dn,
+                   &_CORVO::Mt}) {
+        EXPECT_EQ(back.*f, r.*f);
+    }
+}
+
 TEST(CorvoRecord, SetDataAndTheErrorRecord) {
     const CCorvoApp e;
     const _CORVO r = e.SetData(1, 2, 3, 4, 5, 6, 7, 8, 9);

@@ -451,28 +451,14 @@ CZephData CZephDlgJ::MakePointRecord(const _CORVO& v, int number, const QString&
     record.Style = static_cast<STYLE>(style);
     record.N = number;
     record.Pn = name.toStdString();
-    record.Db = v.Db;
-    record.Db1 = v.Db1;
-    record.Db2 = v.Db2;
-    record.Wb = v.Wb;
-    record.Rh = v.Rh;
-    record.Dp = v.Dp;
-    record.Hi = v.Hi;
-    record.Xi = v.Xi;
-    record.Xi1 = v.Xi1;
-    record.Xi2 = v.Xi2;
-    record.Px = v.Px;
-    record.Dn = v.Dn;
-    record.Mt = v.Mt;
+    record.SetValues(v);
     return record;
 }
 
 void CZephDlgJ::ShowPoint(const CZephData& record, const QString& name, int pending) {
     m_editName->setText(name);
     m_nStyle = record.Style;
-    m_Current =
-        _CORVO{record.Db, record.Db1, record.Db2, record.Wb, record.Rh, record.Dp, record.Hi,
-               record.Xi, record.Xi1, record.Xi2, record.Px, record.Dn, record.Mt};
+    m_Current = record.GetValues();
     m_strPointName = name;
     m_bPending = pending;
 
@@ -560,8 +546,7 @@ _CORVO CZephDlgJ::GetPointValues(int n) const {
     if (n < 1 || n > GetPointCount()) {
         return FailedState();
     }
-    const CZephData& p = m_Graph->PointList.at(n - 1);
-    return _CORVO{p.Db, p.Db1, p.Db2, p.Wb, p.Rh, p.Dp, p.Hi, p.Xi, p.Xi1, p.Xi2, p.Px, p.Dn, p.Mt};
+    return m_Graph->PointList.at(n - 1).GetValues();
 }
 
 QString CZephDlgJ::GetPointName(int n) const {

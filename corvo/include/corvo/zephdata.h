@@ -46,6 +46,11 @@ class CORVO_API CZephData {
     std::string GetStrPn() const { return Pn; }
     void SetStrPn(std::string name) { Pn = std::move(name); }
 
+    // The thirteen state values as a record, and back (style, number and
+    // name untouched).
+    _CORVO GetValues() const;
+    void SetValues(const _CORVO& values);
+
     double GetDb() const { return Db; }
     void SetDb(double v) { Db = v; }
     double GetDb1() const { return Db1; }
