@@ -13,6 +13,7 @@
 #include "corvo/calc.h"
 #include "corvo/corvoapp.h"
 #include "corvo/message.h"
+#include "german_locale.h"
 
 namespace {
 
@@ -310,24 +311,7 @@ TEST(Dispatch, ZeroHumidityWithDewPointOrHumidityRatioIsRejectedBySolver) {
     }
 }
 
-// Restores the process locale when the test ends, however it ends.
-class GermanDesktop : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const char* current = std::setlocale(LC_ALL, nullptr);
-        saved_ = current ? current : "C";
-        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-            GTEST_SKIP() << "the locale de_DE.UTF-8 is not installed "
-                            "(tools/install-deps generates it)";
-        }
-    }
-    void TearDown() override { std::setlocale(LC_ALL, saved_.c_str()); }
-
-  private:
-    std::string saved_;
-};
-
-TEST_F(GermanDesktop, PointIsTheDecimalSeparator) {
+TEST_F(GermanLocale, PointIsTheDecimalSeparator) {
     ASSERT_EQ(std::atof("26.5"), 26.0);  // the C library now reads a decimal comma
     const Outcome got = Dispatch(Fields({{Db, "26.5"}, {Rh, "50.5"}}));
     EXPECT_TRUE(SameRecord(got.rec, Direct(&CCorvoApp::cal_DBRH, 26.5, 50.5).rec));

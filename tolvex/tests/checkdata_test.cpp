@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "german_locale.h"
 #include "tolvex/checkdata.h"
 
 namespace {
@@ -180,23 +181,6 @@ TEST(CAtof, ReadsTheLeadingNumber) {
     EXPECT_EQ(tolvex::CAtof("1,5"), 1.0);  // a comma ends the number
     EXPECT_EQ(tolvex::CAtof(std::string("\t 1013.25 hPa")), 1013.25);
 }
-
-// Restores the process locale when a test ends, however it ends.
-class GermanLocale : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const char* current = std::setlocale(LC_ALL, nullptr);
-        saved_ = current ? current : "C";
-        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-            GTEST_SKIP() << "the locale de_DE.UTF-8 is not installed "
-                            "(tools/install-deps generates it)";
-        }
-    }
-    void TearDown() override { std::setlocale(LC_ALL, saved_.c_str()); }
-
-  private:
-    std::string saved_;
-};
 
 TEST_F(GermanLocale, NumbersReadAndPrintWithAPoint) {
     // The desktop's decimal comma is in force for the C library itself...

@@ -15,6 +15,7 @@
 
 #include "chart/staticgraph.h"
 #include "chart/zephgraph.h"
+#include "scoped_locale.h"
 
 namespace {
 
@@ -508,7 +509,8 @@ void ChartTest::pressureTextReadWithCRules() {
     QCOMPARE(at("  1013.25 hPa"), standard);
     QCOMPARE(chart.Pressure(), 1013.25);
 
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) QSKIP("de_DE.UTF-8 locale not installed");
+    const ScopedLocale german("de_DE.UTF-8");
+    if (!german.ok()) QSKIP("de_DE.UTF-8 locale not installed");
     QCOMPARE(at("1013.25"), standard);
     QCOMPARE(chart.Pressure(), 1013.25);
 }

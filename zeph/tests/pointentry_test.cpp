@@ -9,6 +9,7 @@
 
 #include "corvo/corvoapp.h"
 #include "maindlgtest.h"
+#include "scoped_locale.h"
 
 using Id = CZephDlgJ::ControlId;
 using zeph::MsgIcon;
@@ -323,7 +324,8 @@ void PointEntryTest::storedPointsAreReadByNumber() {
 }
 
 void PointEntryTest::numbersReadTheSameUnderAGermanLocale() {
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    const ScopedLocale german("de_DE.UTF-8");
+    if (!german.ok()) {
         QSKIP("the de_DE.UTF-8 locale is not installed");
     }
     const bool comma = std::localeconv()->decimal_point[0] == ',';
@@ -339,7 +341,6 @@ void PointEntryTest::numbersReadTheSameUnderAGermanLocale() {
         QCOMPARE(db, 26.5);
         QCOMPARE(shown, QStringLiteral(" 26.50"));
     }
-    std::setlocale(LC_ALL, "C");
 }
 
 QTEST_MAIN(PointEntryTest)
