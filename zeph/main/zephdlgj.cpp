@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -17,26 +16,25 @@
 #include <QVBoxLayout>
 
 #include "chart/staticgraph.h"
-#include "corvo/calc.h"
 #include "corvo/corvofunction.h"
 #include "main/aboutdlg.h"
 #include "main/fieldedit.h"
+#include "main/pointtext.h"
 #include "main/ui.h"
 #include "resources/appicon.h"
 #include "resources/strings.h"
-#include "tolvex/checkdata.h"
+
+// Construction of the main dialog, its controls, data exchange, keys, focus
+// rules, selectors, messages and the context menu.
 
 namespace {
 
+using zeph::Format;
+using zeph::IsNumberText;
 using zeph::LoadResString;
 using zeph::MsgButtons;
 using zeph::MsgIcon;
-
-// The text shown when a solved or processed state lies outside the view
-// range of the chart.
-QString OutOfRangeText() {
-    return QStringLiteral("データが表示範囲を超えています");
-}
+using zeph::TextValue;
 
 // Message string of each error code 1 … 17 of ShowError.
 constexpr int kErrorStrings[] = {6111, 6112, 6113, 6114, 6115, 6116, 6117, 6118, 6119,
@@ -52,38 +50,6 @@ constexpr RangePreset kRangePresets[] = {
     {45.0, -5.0, 0.035, 0.0},
     {60.0, 0.0, 0.055, 0.0},
 };
-
-bool IsNumberText(const QString& text) {
-    return CCheckData().Inspect_nData(text.toStdString()) == 1;
-}
-
-// The text handed to the engine for a property box. A number that the
-// checker accepts is passed with its thousands separators removed, so that
-// the engine reads the value the checker approved (C atof would stop at the
-// first comma: "52,900" would become 52). Any other text goes unchanged.
-std::string EngineText(const QString& text) {
-    if (text.contains(QLatin1Char(',')) && IsNumberText(text)) {
-        QString stripped = text;
-        stripped.remove(QLatin1Char(','));
-        return stripped.toStdString();
-    }
-    return text.toStdString();
-}
-
-// Value of a typed number as the engine reads it (see EngineText).
-double TextValue(const QString& text) {
-    return tolvex::CAtof(EngineText(text));
-}
-
-QString Format(const char* format, double value) {
-    return QString::asprintf(format, value);
-}
-
-_CORVO FailedState() {
-    _CORVO r{};
-    r.Db = r.Wb = r.Rh = r.Dp = r.Hi = r.Xi = r.Px = r.Dn = 999.0;
-    return r;
-}
 
 }  // namespace
 
@@ -218,9 +184,9 @@ void CZephDlgJ::BuildControls() {
         auto* label = new QLabel(QString::fromUtf8(p.label), this);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         auto* button = makeButton(p.id, QString::fromUtf8(p.caption), p.tip);
-        // Each process arrives with its own dialog; until then the button
-        // is shown but cannot be pressed.
-        button->setEnabled(false);
+        button->setEnabled(ProcessCommandAvailable(p.id));
+        const int id = p.id;
+        connect(button, &QPushButton::clicked, this, [this, id] { OnProcessCommand(id); });
         const int row = (slot / 3) * 2;
         const int column = slot % 3;
         processGrid->addWidget(label, row, column);
@@ -379,229 +345,15 @@ double CZephDlgJ::EnthalpyFactor() const {
     return CCorvoFunction().CALWKJ(m_nUnitMode < 1 ? 0 : 2);
 }
 
-// --- point entry --------------------------------------------------------------
-
-bool CZephDlgJ::CheckEntryFields() {
-    // A text that is not a number would reach the engine as the leading
-    // number C atof finds in it ("26,5" as 26). Enter refuses it exactly as
-    // leaving its box does.
-    for (int i = 1; i <= 6; ++i) {
-        CFieldEdit* box = ValueBox(i);
-        if (!CheckNumberField(box)) {
-            box->setFocus(Qt::OtherFocusReason);
-            return false;
-        }
-    }
-    return true;
-}
-
-void CZephDlgJ::CalcPoint() {
-    UpdateData(true);
-    if (!CheckEntryFields()) {
-        return;
-    }
-    CalcPointAt(tolvex::CAtof(m_strPressure.toStdString()));
-    m_nFocusField = 0;
-}
-
-void CZephDlgJ::CalcPointAt(double P) {
-    m_strPointName = m_strName;
-
-    CDataManager data;
-    const std::string db = EngineText(m_strDb);
-    const std::string wb = EngineText(m_strWb);
-    const std::string rh = EngineText(m_strRh);
-    const std::string dp = EngineText(m_strDp);
-    const std::string xi = EngineText(m_strXi);
-    data.SetStrDb(db.c_str());
-    data.SetStrWb(wb.c_str());
-    data.SetStrRh(rh.c_str());
-    data.SetStrDp(dp.c_str());
-    if (m_strHi.isEmpty()) {
-        data.SetStrHi(nullptr);
-    } else {
-        // The box holds kJ/kg in SI mode; the engine takes kcal/kg. Ten
-        // significant digits keep the value exact to far below the display.
-        const double kcal = TextValue(m_strHi) / EnthalpyFactor();
-        const QByteArray hi = QString::asprintf("%.10g", kcal).toLatin1();
-        data.SetStrHi(hi.constData());
-    }
-    data.SetStrXi(xi.c_str());
-
-    CCalc calc;
-    if (!calc.EnableCalCheck(&data)) {
-        return;
-    }
-    const _CORVO r = calc.Cal_CorvoPoint(&data, P);
-    if (InDisplayRange(r)) {
-        const CZephData record = MakePointRecord(r, m_nPointNo, m_strPointName, 2);
-        ShowPoint(record, m_strPointName, 1);
-    } else {
-        zeph::ShowMessage(OutOfRangeText(), MsgIcon::Exclamation, MsgButtons::Ok);
-    }
-}
-
-bool CZephDlgJ::InDisplayRange(const _CORVO& v) const {
-    return m_Graph->MinDb <= v.Db && v.Db <= m_Graph->MaxDb && m_Graph->MinXi <= v.Xi &&
-           v.Xi <= m_Graph->MaxXi;
-}
-
-CZephData CZephDlgJ::MakePointRecord(const _CORVO& v, int number, const QString& name, int style) {
-    CZephData record;
-    record.Style = static_cast<STYLE>(style);
-    record.N = number;
-    record.Pn = name.toStdString();
-    record.SetValues(v);
-    return record;
-}
-
-void CZephDlgJ::ShowPoint(const CZephData& record, const QString& name, int pending) {
-    m_editName->setText(name);
-    m_nStyle = record.Style;
-    m_Current = record.GetValues();
-    m_strPointName = name;
-    m_bPending = pending;
-
-    m_editDb->setText(Format("%6.2f", record.Db));
-    m_editWb->setText(Format("%6.2f", record.Wb));
-    m_editRh->setText(Format("%6.2f", record.Rh));
-    m_editDp->setText(Format("%6.2f", record.Dp));
-    m_editHi->setText(Format("%9.5f", record.Hi * EnthalpyFactor()));
-    m_editXi->setText(Format("%9.5f", record.Xi));
-    m_editDn->setText(Format("%9.5f", record.Dn));
-}
-
-void CZephDlgJ::AcceptPoint() {
-    AddCurrentPoint(m_bPending);
-    RejectPoint();
-}
-
-void CZephDlgJ::RejectPoint() {
-    SetFieldLock(0);
-    m_editName->clear();
-    ClearFields(0);
-    ClearCurrent();
-    m_editDb->setFocus(Qt::OtherFocusReason);
-    m_nFocusField = 1;
-}
-
-int CZephDlgJ::AddCurrentPoint(int add) {
-    UpdateData(true);
-    if (add == 1) {
-        ++m_nPointNo;
-        _CORVO values = m_Current;
-        values.Mt = 0.0;  // the auxiliary temperature stays with the process
-        AppendPoint(MakePointRecord(values, m_nPointNo, m_strPointName, m_nStyle));
-    }
-    return m_nPointNo;
-}
-
-void CZephDlgJ::AppendPoint(const CZephData& record) {
-    m_Graph->PointList.append(record);
-    m_Graph->update();
-}
-
-void CZephDlgJ::ClearCurrent() {
-    m_bPending = 0;
-    m_nStyle = 2;
-    m_strPointName.clear();
-    m_Current = _CORVO{};
-}
-
-void CZephDlgJ::ClearFields(int keep) {
-    UpdateData(true);
-    if (keep == 0) {
-        m_editName->clear();
-    }
-    for (int i = 1; i <= 6; ++i) {
-        if (i != keep) {
-            ValueBox(i)->clear();
-        }
-    }
-    m_editDn->clear();
-    m_nStyle = 2;
-    UpdateData(true);
-}
-
-void CZephDlgJ::SetFieldLock(int which) {
-    m_editName->setReadOnly(false);
-    m_editDn->setReadOnly(false);
-    for (int i = 1; i <= 6; ++i) {
-        ValueBox(i)->setReadOnly(i == which);
-    }
-}
-
-void CZephDlgJ::LockFields() {
-    m_editName->setReadOnly(true);
-    for (int i = 1; i <= 7; ++i) {
-        ValueBox(i)->setReadOnly(true);
-    }
-}
-
-int CZephDlgJ::GetPointCount() const {
-    return static_cast<int>(m_Graph->PointList.size());
-}
-
-_CORVO CZephDlgJ::GetPointValues(int n) const {
-    if (n < 1 || n > GetPointCount()) {
-        return FailedState();
-    }
-    return m_Graph->PointList.at(n - 1).GetValues();
-}
-
-QString CZephDlgJ::GetPointName(int n) const {
-    if (n < 1 || n > GetPointCount()) {
-        return {};
-    }
-    return QString::fromStdString(m_Graph->PointList.at(n - 1).Pn);
-}
-
-void CZephDlgJ::ShowStoredPoint(int n) {
-    ClearCurrent();
-    const QString name = GetPointName(n);
-    const _CORVO values = GetPointValues(n);
-    const CZephData record = MakePointRecord(values, n, name, 3);
-    ShowPoint(record, name, record.Db != 999.0 ? 1 : 0);
-    LockFields();
-}
-
-void CZephDlgJ::OnConstantProperty(int command) {
-    int keep = 0;
-    switch (command) {
-        case ID_CONST_DB:
-            keep = 1;
-            break;
-        case ID_CONST_WB:
-            keep = 2;
-            break;
-        case ID_CONST_RH:
-            keep = 3;
-            break;
-        case ID_CONST_DP:
-            keep = 4;
-            break;
-        case ID_CONST_HI:
-            keep = 5;
-            break;
-        case ID_CONST_XI:
-            keep = 6;
-            break;
-        default:
-            return;
-    }
-    ClearFields(keep);
-    SetFieldLock(keep);
-    UpdateData(false);
-}
-
-void CZephDlgJ::OnChartPointsHit(const QList<CZephData>& hits) {
-    for (const CZephData& hit : hits) {
-        ShowPoint(hit, QString::fromStdString(hit.Pn), 0);
-        LockFields();
-    }
-}
-
 // --- dialog commands ------------------------------------------------------------
+
+QString CZephDlgJ::PressureText() const {
+    return m_editPressure->text();
+}
+
+QWidget* CZephDlgJ::ChartWidget() const {
+    return m_Graph;
+}
 
 void CZephDlgJ::ShowError(int code) {
     QString text;
@@ -870,54 +622,4 @@ void CZephDlgJ::contextMenuEvent(QContextMenuEvent* event) {
 void CZephDlgJ::ShowAboutBox() {
     CAboutDlg about(this);
     about.exec();
-}
-
-// --- reset, finish, close -----------------------------------------------------------
-
-void CZephDlgJ::ResetSystem() {
-    // The system box may have been edited since the last exchange; the name
-    // archived is the one the user sees.
-    UpdateData(true);
-    m_AllPoints.append(m_Graph->PointList);
-    if (m_bEqcPending == 1) {
-        m_bEqcPending = 0;
-    }
-    if (m_AllPoints.size() > m_nArchivedCount) {
-        m_nArchivedCount = static_cast<int>(m_AllPoints.size());
-        m_SystemNames.append(m_strSystem);
-        ++m_nSystemCount;
-        m_Graph->PointList.clear();
-        m_Graph->update();
-        ClearCurrent();
-        SetFieldLock(0);
-        ClearFields(0);
-        m_nPointNo = 0;
-    }
-    m_strSystem = QString::asprintf("System %d", m_nSystemCount + 1);
-    m_editSystem->setText(m_strSystem);
-    m_editSystem->setReadOnly(false);
-    m_editSystem->setFocus(Qt::OtherFocusReason);
-    m_editName->clear();
-    m_editName->setReadOnly(false);
-    m_editPressure->setReadOnly(false);
-    m_nFocusField = 1;
-}
-
-void CZephDlgJ::OnOK() {
-    UpdateData(true);
-    m_SystemNames.append(m_strSystem);
-    m_AllPoints.append(m_Graph->PointList);
-    m_Graph->PointList.clear();
-    m_bEqcPending = 0;
-    QDialog::done(QDialog::Accepted);
-}
-
-void CZephDlgJ::OnClose() {
-    // Ends the run as cancelled: nothing is asked and nothing recorded.
-    QDialog::done(QDialog::Rejected);
-}
-
-void CZephDlgJ::closeEvent(QCloseEvent* event) {
-    OnClose();
-    event->accept();
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "corvo/zephdata.h"
+#include "dialogs/dialoghost.h"
 
 class CFieldEdit;
 class CStaticGraph;
@@ -29,7 +30,7 @@ class CEngineMessageGuard;
 //
 // Internal units: °C, %, hPa, kcal/kg(DA), kg/kg(DA), kg(DA)/m³. Only the
 // enthalpy box follows the unit selector (kcal/kg or kJ/kg).
-class CZephDlgJ : public QDialog {
+class CZephDlgJ : public QDialog, public CDialogHost {
     Q_OBJECT
 
   public:
@@ -110,18 +111,52 @@ class CZephDlgJ : public QDialog {
     void SetFieldLock(int which);
     void LockFields();
     bool InDisplayRange(const _CORVO& values) const;
-    int GetPointCount() const;
+    int GetPointCount() const override;
     // The values and name of point n (1 … GetPointCount()). A number outside
     // that range gives the failed-state record (999 in the state fields) and
     // an empty name.
-    _CORVO GetPointValues(int n) const;
+    _CORVO GetPointValues(int n) const override;
     QString GetPointName(int n) const;
     void ShowStoredPoint(int n);
     void OnConstantProperty(int command);
     void OnChartPointsHit(const QList<CZephData>& hits);
 
+    // --- process execution -------------------------------------------------
+    // Where the process lines of a result start: the dry bulb and humidity
+    // ratio of the state it came from and, for mixing, of the second source.
+    struct Origins {
+        double db1 = 0.0, xi1 = 0.0, db2 = 0.0, xi2 = 0.0;
+    };
+    static Origins OriginOf(const _CORVO& a);
+    static Origins OriginOf(const _CORVO& a, const _CORVO& b);
+    enum class ResultAdd {
+        Pending,  // shown in the point box, waiting for Yes
+        AtOnce,   // added to the list at once, shown but not pending again
+    };
+    // The end of a process: the record of r named label, with style and
+    // origins, is shown locked in the point box when r lies in the view
+    // range (and added at once with ResultAdd::AtOnce); true then. Otherwise
+    // the process is abandoned (AbandonProcess) and the result is false.
+    bool ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
+                    ResultAdd add);
+    // Ends a process that cannot go on (a state outside the view range or a
+    // failed engine call, whose own message the engine has shown): the
+    // range message, then the point box emptied and editable.
+    void AbandonProcess();
+    // The pressure of a process, hPa, read from the pressure box.
+    double ProcessPressure();
+    // A process button (identifier id) pressed.
+    void OnProcessCommand(int id);
+    // True for the process buttons that can be pressed.
+    static bool ProcessCommandAvailable(int id);
+
+    // --- dialog host ---------------------------------------------------------
+    int UnitMode() const override { return m_nUnitMode; }
+    QString PressureText() const override;
+    QWidget* ChartWidget() const override;
+
     // --- dialog commands ---------------------------------------------------
-    void ShowError(int code);
+    void ShowError(int code) override;
     void SetUnitMode();
     void OnRangeSelected(int index);
     void OnPressureLeft();

@@ -1,0 +1,40 @@
+#pragma once
+
+// Values that recur across the main window, the process dialogs and the
+// capacity calculation.
+namespace zeph {
+
+// The value with which the engine marks a failed state (in Db and the other
+// state fields); callers compare Db with it exactly.
+inline constexpr double kFailed = 999.0;
+
+// How the chart draws a point record (its STYLE value).
+enum PointStyle : int {
+    kStyleProcess = 0,  // a process result, one line from its origin
+    kStyleMix = 1,      // a mixing result, lines from both sources
+    kStylePlain = 2,    // an entered point, no lines
+    kStyleHidden = 3,   // listed (and reported) but not drawn
+};
+
+// Codes of the main window's ShowError, each with its own message.
+enum ErrorCode : int {
+    kErrPointNo = 1,          // point number not valid
+    kErrTemperature = 2,      // temperature input invalid
+    kErrShf = 3,              // SHF not within 0.5 … 1.0
+    kErrContactFactor = 4,    // contact factor not within 0.7 … 1.0
+    kErrEnthalpy = 5,         // enthalpy invalid
+    kErrMixing = 6,           // mixing ratio invalid
+    kErrAirVolume = 7,        // air volume invalid
+    kErrHeat = 8,             // heat invalid
+    kErrSupplyAir = 9,        // supply-air data invalid
+    kErrOutdoorAir = 10,      // outdoor-air data invalid
+    kErrVolume = 11,          // room volume invalid
+    kErrAirChanges = 12,      // air-change rate invalid
+    kErrHotWaterCold = 13,    // hot water too cold
+    kErrInput = 14,           // input invalid
+    kErrTooLarge = 15,        // input temperature too large
+    kErrOrder = 16,           // points given in the wrong order
+    kErrDewPointTooLow = 17,  // dew point of the point too low to cool
+};
+
+}  // namespace zeph

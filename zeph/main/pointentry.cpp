@@ -1,0 +1,240 @@
+#include <QLineEdit>
+
+#include "chart/staticgraph.h"
+#include "corvo/calc.h"
+#include "corvo/corvofunction.h"
+#include "main/constants.h"
+#include "main/fieldedit.h"
+#include "main/pointtext.h"
+#include "main/ui.h"
+#include "main/zephdlgj.h"
+#include "tolvex/checkdata.h"
+
+// The point box: solving an entry, showing a point, accepting and rejecting
+// it, the constant-property commands and reading the point list.
+
+using zeph::EngineText;
+using zeph::Format;
+using zeph::MsgButtons;
+using zeph::MsgIcon;
+using zeph::TextValue;
+
+bool CZephDlgJ::CheckEntryFields() {
+    // A text that is not a number would reach the engine as the leading
+    // number C atof finds in it ("26,5" as 26). Enter refuses it exactly as
+    // leaving its box does.
+    for (int i = 1; i <= 6; ++i) {
+        CFieldEdit* box = ValueBox(i);
+        if (!CheckNumberField(box)) {
+            box->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CZephDlgJ::CalcPoint() {
+    UpdateData(true);
+    if (!CheckEntryFields()) {
+        return;
+    }
+    CalcPointAt(tolvex::CAtof(m_strPressure.toStdString()));
+    m_nFocusField = 0;
+}
+
+void CZephDlgJ::CalcPointAt(double P) {
+    m_strPointName = m_strName;
+
+    CDataManager data;
+    const std::string db = EngineText(m_strDb);
+    const std::string wb = EngineText(m_strWb);
+    const std::string rh = EngineText(m_strRh);
+    const std::string dp = EngineText(m_strDp);
+    const std::string xi = EngineText(m_strXi);
+    data.SetStrDb(db.c_str());
+    data.SetStrWb(wb.c_str());
+    data.SetStrRh(rh.c_str());
+    data.SetStrDp(dp.c_str());
+    if (m_strHi.isEmpty()) {
+        data.SetStrHi(nullptr);
+    } else {
+        // The box holds kJ/kg in SI mode; the engine takes kcal/kg. Ten
+        // significant digits keep the value exact to far below the display.
+        const double kcal = TextValue(m_strHi) / EnthalpyFactor();
+        const QByteArray hi = QString::asprintf("%.10g", kcal).toLatin1();
+        data.SetStrHi(hi.constData());
+    }
+    data.SetStrXi(xi.c_str());
+
+    CCalc calc;
+    if (!calc.EnableCalCheck(&data)) {
+        return;
+    }
+    const _CORVO r = calc.Cal_CorvoPoint(&data, P);
+    if (InDisplayRange(r)) {
+        const CZephData record = MakePointRecord(r, m_nPointNo, m_strPointName, 2);
+        ShowPoint(record, m_strPointName, 1);
+    } else {
+        zeph::ShowMessage(zeph::OutOfRangeText(), MsgIcon::Exclamation, MsgButtons::Ok);
+    }
+}
+
+bool CZephDlgJ::InDisplayRange(const _CORVO& v) const {
+    return m_Graph->MinDb <= v.Db && v.Db <= m_Graph->MaxDb && m_Graph->MinXi <= v.Xi &&
+           v.Xi <= m_Graph->MaxXi;
+}
+
+CZephData CZephDlgJ::MakePointRecord(const _CORVO& v, int number, const QString& name, int style) {
+    CZephData record;
+    record.Style = static_cast<STYLE>(style);
+    record.N = number;
+    record.Pn = name.toStdString();
+    record.SetValues(v);
+    return record;
+}
+
+void CZephDlgJ::ShowPoint(const CZephData& record, const QString& name, int pending) {
+    m_editName->setText(name);
+    m_nStyle = record.Style;
+    m_Current = record.GetValues();
+    m_strPointName = name;
+    m_bPending = pending;
+
+    m_editDb->setText(Format("%6.2f", record.Db));
+    m_editWb->setText(Format("%6.2f", record.Wb));
+    m_editRh->setText(Format("%6.2f", record.Rh));
+    m_editDp->setText(Format("%6.2f", record.Dp));
+    m_editHi->setText(Format("%9.5f", record.Hi * EnthalpyFactor()));
+    m_editXi->setText(Format("%9.5f", record.Xi));
+    m_editDn->setText(Format("%9.5f", record.Dn));
+}
+
+void CZephDlgJ::AcceptPoint() {
+    AddCurrentPoint(m_bPending);
+    RejectPoint();
+}
+
+void CZephDlgJ::RejectPoint() {
+    SetFieldLock(0);
+    m_editName->clear();
+    ClearFields(0);
+    ClearCurrent();
+    m_editDb->setFocus(Qt::OtherFocusReason);
+    m_nFocusField = 1;
+}
+
+int CZephDlgJ::AddCurrentPoint(int add) {
+    UpdateData(true);
+    if (add == 1) {
+        ++m_nPointNo;
+        _CORVO values = m_Current;
+        values.Mt = 0.0;  // the auxiliary temperature stays with the process
+        AppendPoint(MakePointRecord(values, m_nPointNo, m_strPointName, m_nStyle));
+    }
+    return m_nPointNo;
+}
+
+void CZephDlgJ::AppendPoint(const CZephData& record) {
+    m_Graph->PointList.append(record);
+    m_Graph->update();
+}
+
+void CZephDlgJ::ClearCurrent() {
+    m_bPending = 0;
+    m_nStyle = 2;
+    m_strPointName.clear();
+    m_Current = _CORVO{};
+}
+
+void CZephDlgJ::ClearFields(int keep) {
+    UpdateData(true);
+    if (keep == 0) {
+        m_editName->clear();
+    }
+    for (int i = 1; i <= 6; ++i) {
+        if (i != keep) {
+            ValueBox(i)->clear();
+        }
+    }
+    m_editDn->clear();
+    m_nStyle = 2;
+    UpdateData(true);
+}
+
+void CZephDlgJ::SetFieldLock(int which) {
+    m_editName->setReadOnly(false);
+    m_editDn->setReadOnly(false);
+    for (int i = 1; i <= 6; ++i) {
+        ValueBox(i)->setReadOnly(i == which);
+    }
+}
+
+void CZephDlgJ::LockFields() {
+    m_editName->setReadOnly(true);
+    for (int i = 1; i <= 7; ++i) {
+        ValueBox(i)->setReadOnly(true);
+    }
+}
+
+int CZephDlgJ::GetPointCount() const {
+    return static_cast<int>(m_Graph->PointList.size());
+}
+
+_CORVO CZephDlgJ::GetPointValues(int n) const {
+    if (n < 1 || n > GetPointCount()) {
+        return zeph::FailedState();
+    }
+    return m_Graph->PointList.at(n - 1).GetValues();
+}
+
+QString CZephDlgJ::GetPointName(int n) const {
+    if (n < 1 || n > GetPointCount()) {
+        return {};
+    }
+    return QString::fromStdString(m_Graph->PointList.at(n - 1).Pn);
+}
+
+void CZephDlgJ::ShowStoredPoint(int n) {
+    ClearCurrent();
+    const QString name = GetPointName(n);
+    const _CORVO values = GetPointValues(n);
+    const CZephData record = MakePointRecord(values, n, name, 3);
+    ShowPoint(record, name, record.Db != zeph::kFailed ? 1 : 0);
+    LockFields();
+}
+
+void CZephDlgJ::OnConstantProperty(int command) {
+    int keep = 0;
+    switch (command) {
+        case ID_CONST_DB:
+            keep = 1;
+            break;
+        case ID_CONST_WB:
+            keep = 2;
+            break;
+        case ID_CONST_RH:
+            keep = 3;
+            break;
+        case ID_CONST_DP:
+            keep = 4;
+            break;
+        case ID_CONST_HI:
+            keep = 5;
+            break;
+        case ID_CONST_XI:
+            keep = 6;
+            break;
+        default:
+            return;
+    }
+    ClearFields(keep);
+    SetFieldLock(keep);
+    UpdateData(false);
+}
+
+void CZephDlgJ::OnChartPointsHit(const QList<CZephData>& hits) {
+    for (const CZephData& hit : hits) {
+        ShowPoint(hit, QString::fromStdString(hit.Pn), 0);
+        LockFields();
+    }
+}

@@ -1,0 +1,70 @@
+#include "chart/staticgraph.h"
+#include "main/constants.h"
+#include "main/pointtext.h"
+#include "main/ui.h"
+#include "main/zephdlgj.h"
+#include "tolvex/checkdata.h"
+
+// What every process shares: the buttons, the pressure it runs at, and the
+// step that puts its result into the point box or abandons it.
+
+CZephDlgJ::Origins CZephDlgJ::OriginOf(const _CORVO& a) {
+    Origins o;
+    o.db1 = a.Db;
+    o.xi1 = a.Xi;
+    return o;
+}
+
+CZephDlgJ::Origins CZephDlgJ::OriginOf(const _CORVO& a, const _CORVO& b) {
+    Origins o = OriginOf(a);
+    o.db2 = b.Db;
+    o.xi2 = b.Xi;
+    return o;
+}
+
+double CZephDlgJ::ProcessPressure() {
+    UpdateData(true);
+    return tolvex::CAtof(m_strPressure.toStdString());
+}
+
+bool CZephDlgJ::ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
+                           ResultAdd add) {
+    if (!InDisplayRange(r)) {
+        AbandonProcess();
+        return false;
+    }
+    CZephData record = MakePointRecord(r, m_nPointNo, label, style);
+    record.Db1 = origins.db1;
+    record.Xi1 = origins.xi1;
+    record.Db2 = origins.db2;
+    record.Xi2 = origins.xi2;
+    ShowPoint(record, label, 1);
+    LockFields();
+    if (add == ResultAdd::AtOnce) {
+        AddCurrentPoint(1);
+        // In the list now: a Yes must not add it a second time.
+        m_bPending = 0;
+    }
+    return true;
+}
+
+void CZephDlgJ::AbandonProcess() {
+    zeph::ShowMessage(zeph::OutOfRangeText(), zeph::MsgIcon::Exclamation, zeph::MsgButtons::Ok);
+    ClearCurrent();
+    SetFieldLock(0);
+    ClearFields(0);
+}
+
+bool CZephDlgJ::ProcessCommandAvailable(int id) {
+    switch (id) {
+        default:
+            return false;
+    }
+}
+
+void CZephDlgJ::OnProcessCommand(int id) {
+    switch (id) {
+        default:
+            break;
+    }
+}

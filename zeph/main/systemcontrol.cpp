@@ -1,0 +1,56 @@
+#include <QCloseEvent>
+
+#include "chart/staticgraph.h"
+#include "main/fieldedit.h"
+#include "main/zephdlgj.h"
+
+// Reset, finish and close: the archive of finished systems and the end of
+// the run.
+
+void CZephDlgJ::ResetSystem() {
+    // The system box may have been edited since the last exchange; the name
+    // archived is the one the user sees.
+    UpdateData(true);
+    m_AllPoints.append(m_Graph->PointList);
+    if (m_bEqcPending == 1) {
+        m_bEqcPending = 0;
+    }
+    if (m_AllPoints.size() > m_nArchivedCount) {
+        m_nArchivedCount = static_cast<int>(m_AllPoints.size());
+        m_SystemNames.append(m_strSystem);
+        ++m_nSystemCount;
+        m_Graph->PointList.clear();
+        m_Graph->update();
+        ClearCurrent();
+        SetFieldLock(0);
+        ClearFields(0);
+        m_nPointNo = 0;
+    }
+    m_strSystem = QString::asprintf("System %d", m_nSystemCount + 1);
+    m_editSystem->setText(m_strSystem);
+    m_editSystem->setReadOnly(false);
+    m_editSystem->setFocus(Qt::OtherFocusReason);
+    m_editName->clear();
+    m_editName->setReadOnly(false);
+    m_editPressure->setReadOnly(false);
+    m_nFocusField = 1;
+}
+
+void CZephDlgJ::OnOK() {
+    UpdateData(true);
+    m_SystemNames.append(m_strSystem);
+    m_AllPoints.append(m_Graph->PointList);
+    m_Graph->PointList.clear();
+    m_bEqcPending = 0;
+    QDialog::done(QDialog::Accepted);
+}
+
+void CZephDlgJ::OnClose() {
+    // Ends the run as cancelled: nothing is asked and nothing recorded.
+    QDialog::done(QDialog::Rejected);
+}
+
+void CZephDlgJ::closeEvent(QCloseEvent* event) {
+    OnClose();
+    event->accept();
+}
