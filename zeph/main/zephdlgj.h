@@ -143,6 +143,39 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // failed engine call, whose own message the engine has shown): the
     // range message, then the point box emptied and editable.
     void AbandonProcess();
+    // The operations behind the process buttons, also used by the capacity
+    // calculation. A, B are point numbers (already checked by the dialogs),
+    // P the pressure (hPa); heat in kcal/h, enthalpy in kcal/kg, air volume
+    // in m³/h. The bool operations return true when their result waits in
+    // the point box for Yes; false when nothing was produced (a question
+    // declined, a state out of range, an engine failure).
+    void ProcDelta(int A, int B);
+    bool ProcHeatByAir(int A, double Q, double V, double SHF, double P);
+    // Returns the record it built (the preheating point of humidification),
+    // also when it lies out of range.
+    CZephData ProcHeatByTemp(int A, double dT, double P);
+    bool ProcHumSteam(int A, int B, double P);
+    bool ProcHumHotWater(int A, int B, double P);
+    bool ProcHumHotWaterTemp(int A, int B, double tw, double P);
+    bool ProcMix(int A, int B, double ratio, double P);
+    bool ProcSlopeDt(int A, int B, double dDb, double P);
+    bool ProcSlopeDh(int A, int B, double dh, double P);
+    // Cooling along the SHF line. Returns 0 when no point was produced,
+    // else the number the pending coil outlet will get, or the number of
+    // the last point added at once (reheat paths).
+    int ProcCooling(int autoCalc, int reheat, int A, double SHF, double CF, double P, double tSA,
+                    double& out);
+    int ProcReheat(int A, const _CORVO& a, int mode, double SHF, double CF, double tOff, double P,
+                   double& out);
+    int ProcSupplyFixedTemp(int A, const _CORVO& a, int mode, double SHF, double CF, double t,
+                            double P);
+    int ProcSupplyByAirChange(int A, const _CORVO& a, double SHF, double CF, double tOff, double P,
+                              double& out);
+    // The air flow (m³/h) that carries the heat Q from the supply state at
+    // tOff on the SHF line of point A; tOff is raised to what the coil
+    // reaches. Adds nothing.
+    double AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff, double Q);
+
     // The pressure of a process, hPa, read from the pressure box.
     double ProcessPressure();
     // A process button (identifier id) pressed.
