@@ -35,6 +35,10 @@ bool CZephDlgJ::CheckEntryFields() {
 
 void CZephDlgJ::CalcPoint() {
     UpdateData(true);
+    if (!CheckPressureField()) {
+        return;
+    }
+    UpdateData(true);
     if (!CheckEntryFields()) {
         return;
     }
@@ -99,6 +103,7 @@ void CZephDlgJ::ShowPoint(const CZephData& record, const QString& name, int pend
     m_Current = record.GetValues();
     m_strPointName = name;
     m_bPending = pending;
+    m_bWithdrawn = false;
 
     m_editDb->setText(Format("%6.2f", record.Db));
     m_editWb->setText(Format("%6.2f", record.Wb));
@@ -110,6 +115,12 @@ void CZephDlgJ::ShowPoint(const CZephData& record, const QString& name, int pend
 }
 
 void CZephDlgJ::AcceptPoint() {
+    if (m_bWithdrawn) {
+        // The boxes were edited after the calculation: what they show was
+        // never solved. They stay for Enter to solve them.
+        zeph::Ui().Beep();
+        return;
+    }
     AddCurrentPoint(m_bPending);
     RejectPoint();
 }
@@ -141,6 +152,7 @@ void CZephDlgJ::AppendPoint(const CZephData& record) {
 
 void CZephDlgJ::ClearCurrent() {
     m_bPending = 0;
+    m_bWithdrawn = false;
     m_nStyle = 2;
     m_strPointName.clear();
     m_Current = _CORVO{};
@@ -230,6 +242,13 @@ void CZephDlgJ::OnConstantProperty(int command) {
     ClearFields(keep);
     SetFieldLock(keep);
     UpdateData(false);
+}
+
+void CZephDlgJ::OnValueEdited(CFieldEdit* box) {
+    if (m_bPending == 1 && !box->isReadOnly()) {
+        ClearCurrent();
+        m_bWithdrawn = true;
+    }
 }
 
 void CZephDlgJ::OnChartPointsHit(const QList<CZephData>& hits) {

@@ -12,8 +12,14 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QToolTip>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
@@ -23,6 +29,7 @@
 #include "main/ui.h"
 #include "resources/appicon.h"
 #include "resources/strings.h"
+#include "tolvex/checkdata.h"
 
 // Construction of the main dialog, its controls, data exchange, keys, focus
 // rules, selectors, messages and the context menu.
@@ -122,7 +129,7 @@ void CZephDlgJ::BuildControls() {
 
     m_Graph = new CStaticGraph(this);
     m_Graph->setObjectName(QString::number(IDC_GRAPH));
-    m_Graph->setMinimumSize(420, 400);
+    m_Graph->setMinimumSize(280, 260);
     m_Graph->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     connect(m_Graph, &CStaticGraph::pointsHit, this, &CZephDlgJ::OnChartPointsHit);
 
@@ -154,6 +161,10 @@ void CZephDlgJ::BuildControls() {
     m_editDn = makeEdit(IDC_DN, 119);
     for (int i = 1; i <= 7; ++i) {
         ValueBox(i)->setAlignment(Qt::AlignRight);
+    }
+    for (int i = 1; i <= 6; ++i) {
+        CFieldEdit* box = ValueBox(i);
+        connect(box, &QLineEdit::textEdited, this, [this, box] { OnValueEdited(box); });
     }
 
     auto* yes = makeButton(IDC_YES, QStringLiteral("&Yes"), 6003);
@@ -263,10 +274,18 @@ void CZephDlgJ::BuildControls() {
     auto* rightPanel = new QWidget(this);
     rightPanel->setLayout(right);
     rightPanel->setFixedWidth(300);
+    // On a short screen the panel scrolls instead of being cut off.
+    auto* rightScroll = new QScrollArea(this);
+    rightScroll->setObjectName(QStringLiteral("rightPanel"));
+    rightScroll->setWidget(rightPanel);
+    rightScroll->setWidgetResizable(true);
+    rightScroll->setFrameShape(QFrame::NoFrame);
+    rightScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rightScroll->setFixedWidth(300 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 
     auto* body = new QHBoxLayout;
     body->addWidget(m_Graph, 1);
-    body->addWidget(rightPanel, 0);
+    body->addWidget(rightScroll, 0);
 
     auto* foot =
         new QLabel(QStringLiteral("Ｆ1キーを押すと、ＯｎＬｉｎｅＨｅｌｐが表示されます。"), this);
@@ -401,9 +420,46 @@ void CZephDlgJ::OnRangeSelected(int index) {
 }
 
 void CZephDlgJ::OnPressureLeft() {
+    if (!CheckPressureField()) {
+        return;
+    }
     UpdateData(true);
     m_Graph->PressureText = m_strPressure;
     m_Graph->update();
+}
+
+bool CZephDlgJ::CheckPressureField() {
+    QString text = m_editPressure->text().trimmed();
+    CCheckData check;
+    if (check.Inspect_nData(text.toStdString()) == 1) {
+        const double p = check.atof_e(text.toStdString());
+        if (p > 0.0 && std::isfinite(p)) {
+            // Everything downstream reads the text with C atof rules, which
+            // would stop at a thousands separator.
+            text.remove(QLatin1Char(','));
+            if (text != m_editPressure->text()) {
+                m_editPressure->setText(text);
+            }
+            return true;
+        }
+    }
+    // The last accepted pressure comes back before the message opens, so
+    // the focus leaving for the message finds a valid box.
+    m_editPressure->setText(m_Graph->PressureText);
+    m_strPressure = m_Graph->PressureText;
+    zeph::ShowMessage(QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。"),
+                      MsgIcon::Exclamation, MsgButtons::Ok);
+    QPointer<QLineEdit> target(m_editPressure);
+    QMetaObject::invokeMethod(
+        this,
+        [this, target] {
+            if (target && isVisible() && target->isEnabled()) {
+                target->setFocus(Qt::OtherFocusReason);
+                target->selectAll();
+            }
+        },
+        Qt::QueuedConnection);
+    return false;
 }
 
 bool CZephDlgJ::CheckNumberField(QLineEdit* box) {
@@ -444,6 +500,10 @@ void CZephDlgJ::FocusField(int index) {
 }
 
 void CZephDlgJ::OnFieldFocusIn(CFieldEdit* box, Qt::FocusReason reason) {
+    // A box reached by the arrows on a short screen is scrolled into view.
+    if (auto* panel = findChild<QScrollArea*>(QStringLiteral("rightPanel"))) {
+        panel->ensureWidgetVisible(box);
+    }
     // Coming back to the window (after a message box, another program or a
     // menu) is not a move into the box: the name box must not lose its text.
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
@@ -501,7 +561,14 @@ bool CZephDlgJ::HandleKey(QWidget* target, QKeyEvent* event) {
             if (mods & Qt::AltModifier) {
                 return false;  // Alt+arrow opens a drop-down list
             }
-            FocusField(m_nFocusField + (event->key() == Qt::Key_Down ? 1 : -1));
+            if (target == m_editName || target == m_editSystem || target == m_editPressure ||
+                target == m_editDn) {
+                // From a box outside the cycle, the cycle starts at its ends
+                // rather than at whichever property box was visited last.
+                FocusField(event->key() == Qt::Key_Down ? 1 : 6);
+            } else {
+                FocusField(m_nFocusField + (event->key() == Qt::Key_Down ? 1 : -1));
+            }
             return true;
         case Qt::Key_N:
         case Qt::Key_Y: {
@@ -617,6 +684,42 @@ void CZephDlgJ::OnMenuCommand(int command) {
 void CZephDlgJ::contextMenuEvent(QContextMenuEvent* event) {
     ShowPopupMenu(event->globalPos());
     event->accept();
+}
+
+void CZephDlgJ::showEvent(QShowEvent* event) {
+    // Sized before the window is mapped, so it opens inside the screen.
+    if (!m_bFitted && !event->spontaneous()) {
+        m_bFitted = true;
+        FitToScreen();
+    }
+    QDialog::showEvent(event);
+}
+
+void CZephDlgJ::FitToScreen() {
+    const QScreen* s = screen();
+    if (s == nullptr) {
+        return;
+    }
+    const QRect avail = s->availableGeometry();
+    // The window frame is not known before the first mapping; a title bar
+    // and thin borders are allowed for.
+    QMargins frame(geometry().left() - frameGeometry().left(),
+                   geometry().top() - frameGeometry().top(),
+                   frameGeometry().right() - geometry().right(),
+                   frameGeometry().bottom() - geometry().bottom());
+    if (frame.isNull()) {
+        frame = QMargins(4, 30, 4, 4);
+    }
+    const QSize room(avail.width() - frame.left() - frame.right(),
+                     avail.height() - frame.top() - frame.bottom());
+    const QSize fitted = size().boundedTo(room).expandedTo(minimumSizeHint());
+    resize(fitted);
+    const int x = avail.left() +
+                  std::max(0, (avail.width() - fitted.width() - frame.left() - frame.right()) / 2);
+    const int y =
+        avail.top() +
+        std::max(0, (avail.height() - fitted.height() - frame.top() - frame.bottom()) / 2);
+    move(x, y);
 }
 
 void CZephDlgJ::ShowAboutBox() {

@@ -192,7 +192,13 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void ShowError(int code) override;
     void SetUnitMode();
     void OnRangeSelected(int index);
+    // Hands an accepted pressure to the chart (see CheckPressureField).
     void OnPressureLeft();
+    // The pressure box must hold a positive number (thousands separators
+    // allowed, removed here). Anything else is refused with a message, the
+    // last accepted pressure comes back into the box and the focus returns
+    // to it; the result is then false.
+    bool CheckPressureField();
     // Returns false when the box held a non-number (then beeped and emptied).
     bool CheckNumberField(QLineEdit* box);
     void FocusField(int index);
@@ -250,6 +256,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Escape never ends the dialog; the close box goes through closeEvent.
     void reject() override {}
 
@@ -272,4 +279,13 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     CFieldEdit* m_editXi = nullptr;
     CFieldEdit* m_editDn = nullptr;
     std::unique_ptr<zeph::CEngineMessageGuard> m_engineMessages;
+    // The user edited a property box while a calculated point was pending:
+    // that point no longer matches the boxes and was withdrawn.
+    bool m_bWithdrawn = false;
+    bool m_bFitted = false;
+
+    // A property box (1 … 6) edited by the user.
+    void OnValueEdited(CFieldEdit* box);
+    // Sizes and places the window inside the available area of its screen.
+    void FitToScreen();
 };

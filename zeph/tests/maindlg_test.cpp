@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QtTest>
 
 #include "corvo/corvofunction.h"
@@ -36,6 +38,11 @@ class MainDialogTest : public QObject {
     void finishArchivesEverySystemInOrder();
     void closeRecordsNothing();
     void withoutADesktopTheProgramSaysSoAndFails();
+    void arrowsFromBoxesOutsideTheCycleStartAtItsEnds_data();
+    void arrowsFromBoxesOutsideTheCycleStartAtItsEnds();
+    void pressureTakesOnlyPositiveNumbers_data();
+    void pressureTakesOnlyPositiveNumbers();
+    void windowFitsASmallScreen();
 };
 
 void MainDialogTest::startUpState() {
@@ -508,6 +515,111 @@ void MainDialogTest::withoutADesktopTheProgramSaysSoAndFails() {
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines.first().contains(QStringLiteral("needs a graphical desktop")),
                  qPrintable(lines.first()));
+    }
+}
+
+void MainDialogTest::arrowsFromBoxesOutsideTheCycleStartAtItsEnds_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");
+    QTest::newRow("name, Down") << 3009 << int(Qt::Key_Down) << 3008;
+    QTest::newRow("name, Up") << 3009 << int(Qt::Key_Up) << 3003;
+    QTest::newRow("pressure, Down") << 3011 << int(Qt::Key_Down) << 3008;
+    QTest::newRow("pressure, Up") << 3011 << int(Qt::Key_Up) << 3003;
+    QTest::newRow("system, Down") << 3010 << int(Qt::Key_Down) << 3008;
+    QTest::newRow("specific weight, Down") << 3002 << int(Qt::Key_Down) << 3008;
+}
+
+void MainDialogTest::arrowsFromBoxesOutsideTheCycleStartAtItsEnds() {
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    MainDialogRig rig;
+    // The cycle was last at the wet-bulb box; a name is typed, then Down.
+    rig.Edit(Id::IDC_WB)->setFocus(Qt::MouseFocusReason);
+    rig.Type(from, QStringLiteral("RA"));
+    rig.Key(from, Qt::Key(key));
+    QCOMPARE(rig.Focus(), rig.dlg->Control(to));
+    QTest::keyClicks(rig.Focus(), QStringLiteral("26"));
+    QCOMPARE(rig.Edit(to)->text(), QStringLiteral("26"));
+}
+
+void MainDialogTest::pressureTakesOnlyPositiveNumbers_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");  // empty: refused
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("letters") << "abc"
+                             << "";
+    QTest::newRow("zero") << "0"
+                          << "";
+    QTest::newRow("negative") << "-5"
+                              << "";
+    QTest::newRow("exponent") << "1e3"
+                              << "";
+    QTest::newRow("plain") << "900"
+                           << "900";
+    QTest::newRow("separators") << "1,013.25"
+                                << "1013.25";
+}
+
+void MainDialogTest::pressureTakesOnlyPositiveNumbers() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    MainDialogRig rig;
+    CStaticGraph* g = rig.dlg->m_Graph;
+    rig.Edit(Id::IDC_PRESSURE)->clear();
+    rig.Type(Id::IDC_PRESSURE, typed);
+    QTest::keyClick(rig.Edit(Id::IDC_PRESSURE), Qt::Key_Tab);
+    if (kept.isEmpty()) {
+        QCOMPARE(rig.ui.Texts(),
+                 QStringList{QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。")});
+        QCOMPARE(rig.ui.messages.first().icon, MsgIcon::Exclamation);
+        kept = QStringLiteral("1013.25");
+        QTRY_COMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_PRESSURE));
+    } else {
+        QVERIFY(rig.ui.messages.isEmpty());
+    }
+    QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), kept);
+    QCOMPARE(g->PressureText, kept);
+    QCOMPARE(g->Pressure(), kept.toDouble());
+
+    // Enter in the pressure box checks it before anything is solved.
+    rig.ui.Clear();
+    rig.Type(Id::IDC_DB, QStringLiteral("26"));
+    rig.Type(Id::IDC_RH, QStringLiteral("50"));
+    rig.Edit(Id::IDC_PRESSURE)->clear();
+    rig.Type(Id::IDC_PRESSURE, QStringLiteral("x"));
+    rig.Key(Id::IDC_PRESSURE, Qt::Key_Return);
+    QCOMPARE(rig.ui.messages.size(), 1);
+    QCOMPARE(rig.dlg->m_bPending, 0);
+}
+
+void MainDialogTest::windowFitsASmallScreen() {
+    MainDialogRig rig;
+    CZephDlgJ* d = rig.dlg.get();
+    // A 1366 × 768 laptop at 125 % and an 800 × 600 logical screen, each
+    // less a panel and the window frame.
+    const QSize minimum = d->minimumSizeHint().expandedTo(d->minimumSize());
+    QVERIFY2(minimum.width() <= 760 && minimum.height() <= 520,
+             qPrintable(QStringLiteral("%1 x %2").arg(minimum.width()).arg(minimum.height())));
+    // The test screen is 800 × 600: the window opens inside it.
+    const QRect avail = d->screen()->availableGeometry();
+    QVERIFY(avail.contains(d->frameGeometry()));
+    // Every control can be scrolled into view inside the window.
+    auto* scroll = d->findChild<QScrollArea*>(QStringLiteral("rightPanel"));
+    QVERIFY(scroll != nullptr);
+    for (QWidget* w : d->findChildren<QWidget*>()) {
+        bool numbered = false;
+        w->objectName().toInt(&numbered);
+        if (!numbered || !w->isVisibleTo(d)) continue;
+        if (scroll->widget()->isAncestorOf(w)) scroll->ensureWidgetVisible(w, 0, 0);
+        const QRect inWindow(w->mapTo(d, QPoint(0, 0)), w->size());
+        QVERIFY2(d->rect().contains(inWindow), qPrintable(w->objectName()));
+        if (scroll->widget()->isAncestorOf(w)) {
+            const QRect inView(w->mapTo(scroll->viewport(), QPoint(0, 0)), w->size());
+            QVERIFY2(scroll->viewport()->rect().contains(inView), qPrintable(w->objectName()));
+        }
     }
 }
 

@@ -40,6 +40,7 @@ class PointEntryTest : public QObject {
     void aCommaInAValueIsRefusedOnEnter();
     void storedPointsAreReadByNumber();
     void numbersReadTheSameUnderAGermanLocale();
+    void editingAfterTheCalculationWithdrawsThePoint();
 };
 
 void PointEntryTest::dryBulbAndHumidityGivePointOne() {
@@ -341,6 +342,32 @@ void PointEntryTest::numbersReadTheSameUnderAGermanLocale() {
         QCOMPARE(db, 26.5);
         QCOMPARE(shown, QStringLiteral(" 26.50"));
     }
+}
+
+void PointEntryTest::editingAfterTheCalculationWithdrawsThePoint() {
+    MainDialogRig rig;
+    CZephDlgJ& d = *rig.dlg;
+    rig.Type(Id::IDC_DB, QStringLiteral("26"));
+    rig.Type(Id::IDC_RH, QStringLiteral("50"));
+    rig.Key(Id::IDC_RH, Qt::Key_Return);
+    QCOMPARE(Box(rig, 3007), QStringLiteral(" 18.71"));
+    // Tab into the wet-bulb box selects its first three characters: typing
+    // 20 leaves "20.71" on show, which is not the state that was solved.
+    rig.Edit(Id::IDC_DB)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(rig.Edit(Id::IDC_DB), Qt::Key_Tab);
+    QTest::keyClicks(rig.Edit(Id::IDC_WB), QStringLiteral("20"));
+    QCOMPARE(Box(rig, 3007), QStringLiteral("20.71"));
+    rig.Key(Id::IDC_WB, Qt::Key_Y);
+    QCOMPARE(d.GetPointCount(), 0);
+    QCOMPARE(rig.ui.beeps, 1);
+    QCOMPARE(Box(rig, 3007), QStringLiteral("20.71"));  // kept for Enter to solve
+
+    // Enter solves what the boxes show once only two properties are left.
+    for (int id : {3006, 3005, 3004, 3003}) rig.Edit(id)->clear();
+    rig.Key(Id::IDC_WB, Qt::Key_Return);
+    rig.Key(Id::IDC_WB, Qt::Key_Y);
+    QCOMPARE(d.GetPointCount(), 1);
+    QCOMPARE(d.m_Graph->PointList.first().Wb, CCorvoApp().cal_DBWB(26, 20.71, 1013.25).Wb);
 }
 
 QTEST_MAIN(PointEntryTest)
