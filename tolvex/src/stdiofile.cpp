@@ -1,0 +1,229 @@
+#include "tolvex/stdiofile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+namespace {
+
+// Output is handed to the system in pieces of this size; input is read so.
+constexpr std::size_t kChunk = 64 * 1024;
+
+// The system's English description of an error, whatever the locale.
+std::string ErrorText(int error) {
+    if (const char* text = strerrordesc_np(error)) return text;
+    return "error " + std::to_string(error);
+}
+
+// Retries a system call interrupted by a signal.
+template <class Call>
+auto Retry(Call call) {
+    for (;;) {
+        auto result = call();
+        if (result >= 0 || errno != EINTR) return result;
+    }
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = Retry([&] { return ::write(fd, data, size); });
+        if (n < 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Creates a new file "<folder>/.<name>.<random>" beside path with the
+// permissions a new file gets from the umask; -1 (errno set) on failure.
+int CreateTemporary(const std::string& path, std::string& tempPath) {
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[20];
+        std::snprintf(suffix, sizeof suffix, ".%08x",
+                      static_cast<unsigned>(random() & 0xffffffffu));
+        tempPath = folder + "/." + name + suffix;
+        const int fd = Retry([&] {
+            return ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        });
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Copies the whole of the file at fromFd to toFd.
+bool CopyAll(int fromFd, int toFd) {
+    std::string chunk(kChunk, '\0');
+    for (;;) {
+        const ssize_t n = Retry([&] { return ::read(fromFd, chunk.data(), chunk.size()); });
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (!WriteAll(toFd, chunk.data(), static_cast<std::size_t>(n))) return false;
+    }
+}
+
+// Makes a finished rename durable; a failure here loses nothing already
+// written, so it is not reported.
+void SyncFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+CStdioFile::CStdioFile() = default;
+
+CStdioFile::~CStdioFile() {
+    Discard();
+}
+
+bool CStdioFile::Fail(int error) {
+    m_error = ErrorText(error);
+    return false;
+}
+
+void CStdioFile::Discard() {
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+    if (!m_tempPath.empty()) ::unlink(m_tempPath.c_str());
+    m_tempPath.clear();
+    m_buffer.clear();
+    m_readPos = 0;
+}
+
+bool CStdioFile::Open(const std::string& path, Mode mode) {
+    Discard();
+    m_path = path;
+    m_writing = mode != Mode::Read;
+    m_atStart = true;
+    m_eof = false;
+    m_error.clear();
+    if (path.empty()) return Fail(ENOENT);
+
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if ((exists && S_ISDIR(old.st_mode)) || path.back() == '/') return Fail(EISDIR);
+
+    if (!m_writing) {
+        m_fd = Retry([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); });
+        return m_fd >= 0 || Fail(errno);
+    }
+
+    // A file the user may not change is not replaced behind its back.
+    if (exists && ::access(path.c_str(), W_OK) != 0) return Fail(errno);
+    // An old file to append to must be readable before anything is made.
+    int oldFd = -1;
+    if (mode == Mode::Append && exists) {
+        oldFd = Retry([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); });
+        if (oldFd < 0) return Fail(errno);
+    }
+    m_fd = CreateTemporary(path, m_tempPath);
+    if (m_fd < 0) {
+        const int error = errno;
+        m_tempPath.clear();
+        if (oldFd >= 0) ::close(oldFd);
+        return Fail(error);
+    }
+    // A replaced file keeps its permissions; where the file system cannot
+    // change them the umask's stay, which loses no data.
+    if (exists) ::fchmod(m_fd, old.st_mode & 07777);
+    if (oldFd >= 0) {
+        const bool copied = CopyAll(oldFd, m_fd);
+        const int error = errno;
+        ::close(oldFd);
+        if (!copied) {
+            Discard();
+            return Fail(error);
+        }
+    }
+    return true;
+}
+
+bool CStdioFile::ReadString(std::string& line) {
+    if (m_fd < 0 || m_writing || !m_error.empty()) return false;
+    for (;;) {
+        const std::size_t end = m_buffer.find('\n', m_readPos);
+        if (end != std::string::npos || (m_eof && m_readPos < m_buffer.size())) {
+            const std::size_t stop = end == std::string::npos ? m_buffer.size() : end;
+            line.assign(m_buffer, m_readPos, stop - m_readPos);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            m_readPos = end == std::string::npos ? m_buffer.size() : end + 1;
+            return true;
+        }
+        if (m_eof) return false;
+        m_buffer.erase(0, m_readPos);
+        m_readPos = 0;
+        const std::size_t kept = m_buffer.size();
+        m_buffer.resize(kept + kChunk);
+        const ssize_t n = Retry([&] { return ::read(m_fd, m_buffer.data() + kept, kChunk); });
+        m_buffer.resize(kept + (n > 0 ? static_cast<std::size_t>(n) : 0));
+        if (n < 0) return Fail(errno);
+        if (n == 0) m_eof = true;
+        if (m_atStart && (m_buffer.size() >= 3 || m_eof)) {
+            m_atStart = false;
+            if (m_buffer.starts_with("\xEF\xBB\xBF")) m_readPos = 3;
+        }
+    }
+}
+
+bool CStdioFile::WriteString(std::string_view text) {
+    return Write(text.data(), text.size());
+}
+
+bool CStdioFile::Write(const void* data, std::size_t size) {
+    if (m_fd < 0 || !m_writing || !m_error.empty()) return false;
+    m_buffer.append(static_cast<const char*>(data), size);
+    return m_buffer.size() < kChunk || Flush();
+}
+
+bool CStdioFile::Flush() {
+    const bool ok = WriteAll(m_fd, m_buffer.data(), m_buffer.size());
+    const int error = errno;
+    m_buffer.clear();
+    return ok || Fail(error);
+}
+
+bool CStdioFile::Close() {
+    if (m_fd < 0) return true;
+    if (!m_writing) {
+        Discard();
+        return true;
+    }
+    bool ok = m_error.empty() && Flush();
+    // Some file systems cannot sync (EINVAL); the rename is then as durable
+    // as they allow.
+    if (ok && Retry([&] { return ::fsync(m_fd); }) != 0 && errno != EINVAL) ok = Fail(errno);
+    const int closed = ::close(m_fd);
+    m_fd = -1;
+    if (ok && closed != 0) ok = Fail(errno);
+    if (ok && ::rename(m_tempPath.c_str(), m_path.c_str()) != 0) ok = Fail(errno);
+    if (ok) {
+        m_tempPath.clear();
+        SyncFolderOf(m_path);
+    }
+    Discard();
+    return ok;
+}
+
+std::string CStdioFile::GetErrorMessage() const {
+    if (m_error.empty()) return {};
+    if (m_writing) {
+        return "Can not save " + m_path + " (" + m_error +
+               "). An existing file of that name is unchanged.";
+    }
+    return "Can not read " + m_path + " (" + m_error + ").";
+}
