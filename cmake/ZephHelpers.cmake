@@ -24,14 +24,18 @@ function(zeph_add_library name namespace)
   set_target_properties(${name} PROPERTIES
     VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
     EXPORT_NAME ${name})
+  # The shared object is part of the program's installation (component
+  # Runtime); headers, the unversioned link name and the CMake package are
+  # for building against the library (component Development).
   install(TARGETS ${name} EXPORT ${namespace}Targets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+      COMPONENT Runtime NAMELINK_COMPONENT Development
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
     INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-  install(DIRECTORY include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  install(DIRECTORY include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
   install(EXPORT ${namespace}Targets NAMESPACE ${namespace}::
-    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/${namespace})
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/${namespace} COMPONENT Development)
   include(CMakePackageConfigHelpers)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${namespace}Config.cmake.in
     "@PACKAGE_INIT@\ninclude(\"\${CMAKE_CURRENT_LIST_DIR}/${namespace}Targets.cmake\")\n")
@@ -44,5 +48,5 @@ function(zeph_add_library name namespace)
     COMPATIBILITY SameMajorVersion)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${namespace}Config.cmake
     ${CMAKE_CURRENT_BINARY_DIR}/${namespace}ConfigVersion.cmake
-    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/${namespace})
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/${namespace} COMPONENT Development)
 endfunction()

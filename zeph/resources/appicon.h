@@ -5,8 +5,8 @@
 namespace zeph {
 
 // The program icon: a small chart sheet with its axes, the saturation curve,
-// one relative-humidity curve and a plotted point, drawn at the usual icon
-// sizes.
+// one relative-humidity curve and a plotted point, at the usual icon sizes
+// from 16 to 256 px.
 QIcon AppIcon();
 
 // Font families the program asks for by their traditional names, mapped to
