@@ -58,6 +58,9 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
 
     QApplication::setApplicationName(QStringLiteral("ZephJ"));
+    // Lets Wayland desktops match the window to the installed desktop entry
+    // and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zeph"));
     CZephJApp zeph;
     return zeph.InitInstance();
 }
