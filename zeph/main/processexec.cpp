@@ -59,6 +59,7 @@ bool CZephDlgJ::ProcessCommandAvailable(int id) {
     switch (id) {
         case IDC_MIX:
         case IDC_HEAT:
+        case IDC_HH:
         case IDC_SLOPE:
         case IDC_DLT:
         case IDC_CP:
@@ -75,6 +76,9 @@ void CZephDlgJ::OnProcessCommand(int id) {
             break;
         case IDC_HEAT:
             OnHeatCommand();
+            break;
+        case IDC_HH:
+            OnHumidifyCommand();
             break;
         case IDC_SLOPE:
             OnSlopeCommand();

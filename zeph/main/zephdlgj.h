@@ -267,6 +267,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // Process buttons: each runs its dialog and, on OK, its operation.
     void OnHeatCommand();
     void OnMixCommand();
+    void OnHumidifyCommand();
     void OnSlopeCommand();
     void OnDeltaCommand();
     void OnShowPointCommand();

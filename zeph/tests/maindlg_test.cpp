@@ -84,7 +84,7 @@ void MainDialogTest::controlsCarryTheirNumbersLabelsAndTooltips() {
         {5033, "&No", 6002, true},       {5020, "計算", 6003, true},
         {5105, "SHF", 102, false},       {5104, "MIX", 103, true},
         {5103, "(R)HEAT", 104, true},    {5102, "SLOPE", 105, true},
-        {5101, "H + H", 106, false},      {5100, "DLT", 107, true},
+        {5101, "H + H", 106, true},      {5100, "DLT", 107, true},
         {5099, "CAP", 108, false},       {5098, "EQC", 109, false},
         {5097, "CP", 120, true},         {5096, "リセット", 6004, true},
         {1, "完了", 6005, true},

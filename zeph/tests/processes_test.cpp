@@ -98,6 +98,13 @@ bool Near(double a, double b) {
     return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
 }
 
+bool BoxEmptyAndFree(MainDialogRig& rig) {
+    for (int id : {3009, 3008, 3007, 3006, 3005, 3004, 3003, 3002}) {
+        if (!rig.Edit(id)->text().isEmpty() || rig.Edit(id)->isReadOnly()) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 class ProcessesTest : public QObject {
@@ -109,6 +116,10 @@ class ProcessesTest : public QObject {
     void refusals_data();
     void refusals();
     void heatInWattsIsShownGroupedAndHeldInKcal();
+    void humidifierPreheats_data();
+    void humidifierPreheats();
+    void hotWaterThatCannotHumidify_data();
+    void hotWaterThatCannotHumidify();
     void slopeIsTheSameEitherWayRound();
     void cancelledDialogKeepsThePendingPoint_data();
     void cancelledDialogKeepsThePendingPoint();
@@ -122,8 +133,8 @@ void ProcessesTest::results_data() {
     QTest::addColumn<int>("style");
 
     const CCorvoApp e;
-    const _CORVO p1 = Pt(1), p2 = Pt(2), p3 = Pt(3), p6 = Pt(6), p7 = Pt(7);
-    const QString heat = QStringLiteral("Heat");
+    const _CORVO p1 = Pt(1), p2 = Pt(2), p3 = Pt(3), p5 = Pt(5), p6 = Pt(6), p7 = Pt(7);
+    const QString heat = QStringLiteral("Heat"), hum = QStringLiteral("Hum");
     const QString bp = QStringLiteral("B.P");
 
     QTest::newRow("heat by 10 K") << 5103 << QStringList{"5041", "5045=1", "5050=10"}
@@ -137,6 +148,20 @@ void ProcessesTest::results_data() {
                                                         (3 * p2.Xi + p3.Xi) / 4, kP),
                                                p2, &p3)
                                 << QStringLiteral("Mix") << 1;
+    QTest::newRow("steam below 95 %")
+        << 5101 << QStringList{"5126=1", "5125=5"}
+        << WithOrigins(e.cal_HX(p1.Hi + 641 * (p5.Xi - p1.Xi), p5.Xi, kP), p1) << hum << 0;
+    QTest::newRow("hot water at constant enthalpy")
+        << 5101 << QStringList{"5113", "5126=1", "5125=5"}
+        << WithOrigins(e.cal_HX(p1.Hi, p5.Xi, kP), p1) << hum << 0;
+    QTest::newRow("water box cleared by the steam radio")
+        << 5101 << QStringList{"5113", "5135", "5112", "5113", "5126=1", "5125=5"}
+        << WithOrigins(e.cal_HX(p1.Hi, p5.Xi, kP), p1) << hum << 0;
+    const _CORVO w = e.cal_DBRH(40, 100, kP);
+    const double slope = (w.Hi - p1.Hi) / (w.Xi - p1.Xi);
+    QTest::newRow("hot water at 40 C")
+        << 5101 << QStringList{"5113", "5135", "5127=40", "5126=1", "5125=5"}
+        << WithOrigins(e.cal_HX(p1.Hi + slope * (p5.Xi - p1.Xi), p5.Xi, kP), p1) << hum << 0;
     QTest::newRow("slope 2 K from the warm dry point")
         << 5102 << QStringList{"5092=6", "5046=7", "5134=2"} << e.cal_SHFOnPointDt(p7, p6, 2, kP)
         << bp << 2;
@@ -205,6 +230,10 @@ void ProcessesTest::refusals_data() {
         << 5104 << QStringList{"5062=2", "5065=2", "5070=1"} << 6111 << "5065";
     QTest::newRow("mix: ratio 0") << 5104 << QStringList{"5062=2", "5065=3", "5070=0"} << 6116
                                   << "5070";
+    QTest::newRow("humidifier: B drier than A")
+        << 5101 << QStringList{"5126=5", "5125=1"} << 6124 << "5125";
+    QTest::newRow("humidifier: no water temperature")
+        << 5101 << QStringList{"5113", "5135", "5126=1", "5125=5"} << 6107 << "5127";
     QTest::newRow("slope: 0.01 K beyond the span")
         << 5102 << QStringList{"5092=3", "5046=2", "5134=6.01"} << 6123 << "5134";
     QTest::newRow("slope: distance 0")
@@ -265,6 +294,82 @@ void ProcessesTest::heatInWattsIsShownGroupedAndHeldInKcal() {
     QVERIFY(std::abs(r.Db - 23.41) < 0.005);  // 1000 kcal/h warm 1000 m³/h by about 3.4 K
 }
 
+void ProcessesTest::humidifierPreheats_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("steam, OK") << QStringList{"5126=4", "5125=5"} << true;
+    QTest::newRow("steam, Cancel") << QStringList{"5126=4", "5125=5"} << false;
+    QTest::newRow("hot water, OK") << QStringList{"5113", "5126=4", "5125=5"} << true;
+    QTest::newRow("hot water, Cancel") << QStringList{"5113", "5126=4", "5125=5"} << false;
+}
+
+void ProcessesTest::humidifierPreheats() {
+    QFETCH(QStringList, steps);
+    QFETCH(bool, ok);
+    MainDialogRig rig;
+    AddPoints(rig);
+    CZephDlgJ& d = *rig.dlg;
+    rig.ui.answers = {ok ? MsgAnswer::Ok : MsgAnswer::Cancel};
+
+    QVERIFY(!RunProcess(rig, 5101, steps).open);
+    QCOMPARE(rig.ui.Texts(), QStringList{zeph::LoadResString(6101)});
+    QVERIFY(rig.ui.messages.first().icon == MsgIcon::Exclamation);
+    QVERIFY(rig.ui.messages.first().buttons == zeph::MsgButtons::OkCancel);
+    if (!ok) {
+        QCOMPARE(d.GetPointCount(), kCount);
+        QCOMPARE(d.m_bPending, 0);
+        QVERIFY(BoxEmptyAndFree(rig));
+        return;
+    }
+    // The preheating point is in the list at once, heated at A's humidity.
+    QCOMPARE(d.GetPointCount(), kCount + 1);
+    const CZephData heat = d.m_Graph->PointList.last();
+    QCOMPARE(QString::fromStdString(heat.Pn), QStringLiteral("Heat"));
+    QCOMPARE(int(heat.Style), 0);
+    QCOMPARE(heat.Xi, Pt(4).Xi);
+    QVERIFY(heat.Db > Pt(4).Db && heat.Db1 == Pt(4).Db && heat.Xi1 == Pt(4).Xi);
+    // "Hum" waits from there, at B's humidity ratio and not above 95 %.
+    QCOMPARE(d.m_strPointName, QStringLiteral("Hum"));
+    QCOMPARE(d.m_bPending, 1);
+    QVERIFY(std::abs(d.m_Current.Xi - Pt(5).Xi) < 1e-7);
+    QVERIFY(d.m_Current.Rh <= 95.0 + 1e-6);
+    QCOMPARE(d.m_Current.Db1, heat.Db);
+    QCOMPARE(d.m_Current.Xi1, heat.Xi);
+    QTest::mouseClick(d.Control(CZephDlgJ::IDC_YES), Qt::LeftButton);
+    QCOMPARE(d.GetPointCount(), kCount + 2);  // "Hum" only, "Heat" not again
+    QCOMPARE(QString::fromStdString(d.m_Graph->PointList.last().Pn), QStringLiteral("Hum"));
+}
+
+void ProcessesTest::hotWaterThatCannotHumidify_data() {
+    QTest::addColumn<QString>("water");
+    QTest::addColumn<QStringList>("messages");
+    const QString range = QStringLiteral("データが表示範囲を超えています");
+    QTest::newRow("at B's dew point")
+        << QString::asprintf("%.17g", Pt(5).Dp) << QStringList{zeph::LoadResString(6102)};
+    // Saturated air at 50 °C is beyond what the engine solves.
+    QTest::newRow("at 50 C") << QStringLiteral("50") << QStringList{QString(), range};
+}
+
+void ProcessesTest::hotWaterThatCannotHumidify() {
+    QFETCH(QString, water);
+    QFETCH(QStringList, messages);
+    MainDialogRig rig;
+    AddPoints(rig);
+    QVERIFY(!RunProcess(rig, 5101, {"5113", "5135", "5127=" + water, "5126=1", "5125=5"}).open);
+    QCOMPARE(rig.ui.messages.size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i) {
+        if (messages.at(i).isEmpty()) {  // the engine's own message
+            QVERIFY(rig.ui.messages.at(i).icon == MsgIcon::Stop);
+        } else {
+            QCOMPARE(rig.ui.messages.at(i).text, messages.at(i));
+            QVERIFY(rig.ui.messages.at(i).icon == MsgIcon::Exclamation);
+        }
+    }
+    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->GetPointCount(), kCount);
+    QVERIFY(BoxEmptyAndFree(rig));
+}
+
 void ProcessesTest::slopeIsTheSameEitherWayRound() {
     MainDialogRig rig;
     AddPoints(rig);
@@ -287,7 +392,7 @@ void ProcessesTest::slopeIsTheSameEitherWayRound() {
 
 void ProcessesTest::cancelledDialogKeepsThePendingPoint_data() {
     QTest::addColumn<int>("button");
-    for (int button : {5104, 5103, 5102, 5100, 5097}) {
+    for (int button : {5104, 5103, 5101, 5102, 5100, 5097}) {
         QTest::newRow(qPrintable(QString::number(button))) << button;
     }
 }
