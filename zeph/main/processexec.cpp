@@ -57,6 +57,13 @@ void CZephDlgJ::AbandonProcess() {
 
 bool CZephDlgJ::ProcessCommandAvailable(int id) {
     switch (id) {
+        case IDC_MIX:
+        case IDC_HEAT:
+        case IDC_HH:
+        case IDC_SLOPE:
+        case IDC_DLT:
+        case IDC_CP:
+            return true;
         default:
             return false;
     }
@@ -64,6 +71,24 @@ bool CZephDlgJ::ProcessCommandAvailable(int id) {
 
 void CZephDlgJ::OnProcessCommand(int id) {
     switch (id) {
+        case IDC_MIX:
+            OnMixCommand();
+            break;
+        case IDC_HEAT:
+            OnHeatCommand();
+            break;
+        case IDC_HH:
+            OnHumidifyCommand();
+            break;
+        case IDC_SLOPE:
+            OnSlopeCommand();
+            break;
+        case IDC_DLT:
+            OnDeltaCommand();
+            break;
+        case IDC_CP:
+            OnShowPointCommand();
+            break;
         default:
             break;
     }

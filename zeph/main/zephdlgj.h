@@ -271,6 +271,14 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // Value box 1 … 6 (Db, Wb, Rh, Dp, Hi, Xi), 7 the specific weight.
     CFieldEdit* ValueBox(int index) const;
 
+    // Process buttons: each runs its dialog and, on OK, its operation.
+    void OnHeatCommand();
+    void OnMixCommand();
+    void OnHumidifyCommand();
+    void OnSlopeCommand();
+    void OnDeltaCommand();
+    void OnShowPointCommand();
+
     CFieldEdit* m_editDb = nullptr;
     CFieldEdit* m_editWb = nullptr;
     CFieldEdit* m_editRh = nullptr;

@@ -53,8 +53,11 @@ class DialogScript : public QObject {
             return;
         }
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // Activation follows the show asynchronously; until it has come, the
+        // focus (and so a key press) would still go to the window below.
         if (dialog == nullptr || !dialog->isVisible() ||
-            dialog->objectName() != m_steps.first().name) {
+            dialog->objectName() != m_steps.first().name ||
+            QApplication::activeWindow() != dialog) {
             return;
         }
         Step step = m_steps.takeFirst();

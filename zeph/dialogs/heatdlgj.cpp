@@ -1,0 +1,115 @@
+#include "dialogs/heatdlgj.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "corvo/corvofunction.h"
+#include "dialogs/dialoghost.h"
+#include "main/constants.h"
+#include "resources/strings.h"
+#include "tolvex/checkdata.h"
+
+CHeatDlgJ::CHeatDlgJ(CDialogHost* host, QWidget* parent)
+    : CProcessDlg(335, QStringLiteral("Heating"), host, parent) {
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(MakeLabel(QStringLiteral("ポイント番号")), 0, 0);
+    grid->addWidget(MakeEdit(IDC_POINT), 0, 1);
+
+    auto* group = new QGroupBox(QStringLiteral("加熱"), this);
+    auto* inner = new QGridLayout(group);
+    QRadioButton* byHeat =
+        MakeRadio(IDC_BY_HEAT, zeph::LoadResString(host->UnitMode() == 0 ? 6203 : 6204));
+    QRadioButton* byRise = MakeRadio(IDC_BY_RISE, QStringLiteral("温度差(℃） "));
+    inner->addWidget(byHeat, 0, 0);
+    inner->addWidget(MakeEdit(IDC_HEAT), 0, 1);
+    inner->addWidget(MakeLabel(QStringLiteral("送風量(CMH)")), 1, 0);
+    inner->addWidget(MakeEdit(IDC_AIR_VOLUME), 1, 1);
+    inner->addWidget(MakeLabel(QStringLiteral("SHF")), 2, 0);
+    inner->addWidget(MakeEdit(IDC_SHF, QStringLiteral("1.0")), 2, 1);
+    inner->addWidget(byRise, 3, 0);
+    inner->addWidget(MakeEdit(IDC_DELTA_T), 3, 1);
+    grid->addWidget(group, 1, 0, 1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算開始"));
+    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
+    buttons->addWidget(calc);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(byHeat, &QRadioButton::clicked, this, [this] { SetHeatMode(0); });
+    connect(byRise, &QRadioButton::clicked, this, [this] { SetHeatMode(1); });
+
+    byHeat->setChecked(true);
+    SetHeatMode(0);
+}
+
+void CHeatDlgJ::SetHeatMode(int mode) {
+    HeatMode = mode;
+    for (int id : {IDC_HEAT, IDC_AIR_VOLUME, IDC_SHF}) {
+        Control(id)->setEnabled(mode == 0);
+    }
+    Control(IDC_DELTA_T)->setEnabled(mode == 1);
+    if (mode == 0) {
+        SetFieldCycle({IDC_POINT, IDC_HEAT, IDC_AIR_VOLUME, IDC_SHF});
+    } else {
+        SetFieldCycle({IDC_POINT, IDC_DELTA_T});
+    }
+}
+
+double CHeatDlgJ::ReadGrouped(int id) {
+    const double v = Value(id);
+    SetText(id, QString::fromStdString(CCheckData().nci(0, v)));
+    return v;
+}
+
+void CHeatDlgJ::ReadFields() {
+    if (HeatMode == 1) {
+        DeltaT = Value(IDC_DELTA_T);
+        return;
+    }
+    // W in SI, kcal/h otherwise; held in kcal/h.
+    const double f = CCorvoFunction().CALWKJ(Host()->UnitMode());
+    // A text that is not a number stays as typed, for the test to refuse.
+    if (IsNumeric(IDC_HEAT)) {
+        Heat = ReadGrouped(IDC_HEAT) / f;
+    }
+    if (IsNumeric(IDC_AIR_VOLUME)) {
+        AirVolume = ReadGrouped(IDC_AIR_VOLUME);
+    }
+    Shf = Value(IDC_SHF);
+}
+
+void CHeatDlgJ::OnCalculate() {
+    ReadFields();
+    if (!ReadPointNo(IDC_POINT, &PointNo)) {
+        Fail(zeph::kErrPointNo, IDC_POINT);
+        return;
+    }
+    if (HeatMode == 0) {
+        // The texts are checked as they now stand: a value too long to hold
+        // was shown again as "inf", which is not a number.
+        if (!IsNumeric(IDC_HEAT) || Heat < 0.0) {
+            Fail(zeph::kErrHeat, IDC_HEAT);
+            return;
+        }
+        if (!IsNumeric(IDC_AIR_VOLUME) || AirVolume <= 0.0) {
+            Fail(zeph::kErrAirVolume, IDC_AIR_VOLUME);
+            return;
+        }
+        if (!IsNumeric(IDC_SHF) || Shf < 0.0 || Shf > 1.0) {
+            Fail(zeph::kErrShf, IDC_SHF);
+            return;
+        }
+    } else if (!IsNumeric(IDC_DELTA_T) || DeltaT < 0.0) {
+        Fail(zeph::kErrTemperature, IDC_DELTA_T);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,53 @@
+#include "dialogs/mixdlgj.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+#include "main/constants.h"
+
+CMixDlgJ::CMixDlgJ(CDialogHost* host, QWidget* parent)
+    : CProcessDlg(333, QStringLiteral("Mix Point"), host, parent) {
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(MakeLabel(QStringLiteral("ポイント[A] ")), 0, 0);
+    grid->addWidget(MakeEdit(IDC_POINT_A), 0, 1);
+    grid->addWidget(MakeLabel(QStringLiteral("ポイント[B]")), 1, 0);
+    grid->addWidget(MakeEdit(IDC_POINT_B), 1, 1);
+    grid->addWidget(MakeLabel(QStringLiteral("比率 [A]/[B]")), 2, 0);
+    grid->addWidget(MakeEdit(IDC_RATIO), 2, 1);
+    grid->addWidget(MakeLabel(QStringLiteral("比率は、容量 [A] 割る [B] 容量で算出してください。")),
+                    3, 0, 1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算開始"));
+    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
+    buttons->addWidget(calc);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 4, 0, 1, 2);
+    connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    SetFieldCycle({IDC_POINT_A, IDC_POINT_B, IDC_RATIO});
+}
+
+void CMixDlgJ::OnCalculate() {
+    if (!ReadPointNo(IDC_POINT_A, &PointA)) {
+        Fail(zeph::kErrPointNo, IDC_POINT_A);
+        return;
+    }
+    if (!ReadPointNo(IDC_POINT_B, &PointB) || PointB == PointA) {
+        Fail(zeph::kErrPointNo, IDC_POINT_B);
+        return;
+    }
+    Ratio = Value(IDC_RATIO);
+    // A ratio too long to hold as a number would mix nothing but A.
+    if (!IsNumeric(IDC_RATIO) || !(Ratio > 0.0) || !std::isfinite(Ratio)) {
+        Fail(zeph::kErrMixing, IDC_RATIO);
+        return;
+    }
+    accept();
+}
