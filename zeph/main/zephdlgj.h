@@ -256,6 +256,9 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void reject() override {}
 
   private:
+    // Process buttons: open the button's dialog, then run its operation.
+    void OnShfButton();
+
     void BuildControls();
     void OnInitDialog();
     bool HandleKey(QWidget* target, QKeyEvent* event);
