@@ -57,6 +57,7 @@ void CZephDlgJ::AbandonProcess() {
 
 bool CZephDlgJ::ProcessCommandAvailable(int id) {
     switch (id) {
+        case IDC_SHF:
         case IDC_MIX:
         case IDC_HEAT:
         case IDC_HH:
@@ -71,6 +72,9 @@ bool CZephDlgJ::ProcessCommandAvailable(int id) {
 
 void CZephDlgJ::OnProcessCommand(int id) {
     switch (id) {
+        case IDC_SHF:
+            OnShfCommand();
+            break;
         case IDC_MIX:
             OnMixCommand();
             break;

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "capacity/eqcconditions.h"
 #include "corvo/zephdata.h"
 #include "dialogs/dialoghost.h"
 
@@ -225,7 +226,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     int m_nSystemCount = 0;
     int m_nArchivedCount = 0;
     int m_bEqcPending = 0;
-    int m_nUnitMode = 1;  // 0 kcal/kg, kcal/h; 1 SI (kJ/kg, W)
+    EqcConditions m_EqcInput;  // the capacity conditions, loads in kcal/h
+    int m_nUnitMode = 1;       // 0 kcal/kg, kcal/h; 1 SI (kJ/kg, W)
 
     QStringList m_SystemNames;     // one name per finished system, in order
     QList<CZephData> m_AllPoints;  // the points of all finished systems
@@ -272,6 +274,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     CFieldEdit* ValueBox(int index) const;
 
     // Process buttons: each runs its dialog and, on OK, its operation.
+    void OnShfCommand();
     void OnHeatCommand();
     void OnMixCommand();
     void OnHumidifyCommand();

@@ -91,6 +91,8 @@ inline void ClickOn(QWidget* dialog, int id) {
 
 // Enter pressed with the focus where it is.
 inline void PressEnter(QWidget* dialog) {
-    QWidget* target = QApplication::focusWidget();
+    // The dialog's own focus child, so that the key cannot reach the window
+    // below while activation is still under way.
+    QWidget* target = dialog->focusWidget();
     QTest::keyClick(target != nullptr ? target : dialog, Qt::Key_Return);
 }

@@ -89,7 +89,7 @@ void MainDialogTest::controlsCarryTheirNumbersLabelsAndTooltips() {
         {3004, nullptr, 117, true},      {3003, nullptr, 118, true},
         {3002, nullptr, 119, true},      {5029, "&Yes", 6003, true},
         {5033, "&No", 6002, true},       {5020, "計算", 6003, true},
-        {5105, "SHF", 102, false},       {5104, "MIX", 103, true},
+        {5105, "SHF", 102, true},        {5104, "MIX", 103, true},
         {5103, "(R)HEAT", 104, true},    {5102, "SLOPE", 105, true},
         {5101, "H + H", 106, true},      {5100, "DLT", 107, true},
         {5099, "CAP", 108, false},       {5098, "EQC", 109, false},
