@@ -12,7 +12,11 @@ void CZephDlgJ::ResetSystem() {
     // archived is the one the user sees.
     UpdateData(true);
     m_AllPoints.append(m_Graph->PointList);
+    // A capacity result produced since the last archive goes with this
+    // system, once.
     if (m_bEqcPending == 1) {
+        m_EqcResults.append(m_EqcResult);
+        m_EqcInput = EqcConditions{};
         m_bEqcPending = 0;
     }
     if (m_AllPoints.size() > m_nArchivedCount) {
@@ -38,6 +42,10 @@ void CZephDlgJ::ResetSystem() {
 
 void CZephDlgJ::OnOK() {
     UpdateData(true);
+    // Only a result not yet archived: never a default or an earlier one.
+    if (m_bEqcPending == 1) {
+        m_EqcResults.append(m_EqcResult);
+    }
     m_SystemNames.append(m_strSystem);
     m_AllPoints.append(m_Graph->PointList);
     m_Graph->PointList.clear();

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "capacity/autocalret.h"
 #include "capacity/eqcconditions.h"
 #include "corvo/zephdata.h"
 #include "dialogs/dialoghost.h"
@@ -231,6 +232,10 @@ class CZephDlgJ : public QDialog, public CDialogHost {
 
     QStringList m_SystemNames;     // one name per finished system, in order
     QList<CZephData> m_AllPoints;  // the points of all finished systems
+    // The last capacity result, and the results archived with their systems
+    // (m_EqcResult is appended once, on reset or finish, when m_bEqcPending).
+    CAutoCal_Ret m_EqcResult;
+    QList<CAutoCal_Ret> m_EqcResults;
 
     CFieldEdit* m_editName = nullptr;
     CFieldEdit* m_editPressure = nullptr;

@@ -43,6 +43,7 @@ class MainDialogTest : public QObject {
     void pressureTakesOnlyPositiveNumbers_data();
     void pressureTakesOnlyPositiveNumbers();
     void windowFitsASmallScreen();
+    void capacityResultsAreArchivedOnceWithTheirSystem();
 };
 
 void MainDialogTest::startUpState() {
@@ -621,6 +622,25 @@ void MainDialogTest::windowFitsASmallScreen() {
             QVERIFY2(scroll->viewport()->rect().contains(inView), qPrintable(w->objectName()));
         }
     }
+}
+
+void MainDialogTest::capacityResultsAreArchivedOnceWithTheirSystem() {
+    MainDialogRig rig;
+    CZephDlgJ& d = *rig.dlg;
+    rig.ui.answers << zeph::MsgAnswer::No;  // no report
+    d.m_EqcResult.name = QStringLiteral("Room A");
+    d.m_EqcInput.floorArea = 100;
+    d.m_bEqcPending = 1;  // as a capacity run leaves it
+    rig.AddPoint(QStringLiteral("26"), QStringLiteral("50"));
+    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
+    QCOMPARE(d.m_EqcResults.size(), 1);
+    QCOMPARE(d.m_EqcInput.floorArea, 0.0);
+    QCOMPARE(d.m_bEqcPending, 0);
+    // A second reset and the finish add nothing: the result is archived.
+    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
+    QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
+    QCOMPARE(d.m_EqcResults.size(), 1);
+    QCOMPARE(d.m_EqcResults.first().name, QStringLiteral("Room A"));
 }
 
 QTEST_MAIN(MainDialogTest)
