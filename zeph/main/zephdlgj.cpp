@@ -554,8 +554,8 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
         action->setEnabled(enabled);
         return action;
     };
-    // The tool windows, the capacity dialog, the view range and the picture
-    // arrive with their own windows; until then they are listed but grayed.
+    // The tool windows, the capacity dialog and the picture arrive with
+    // their own windows; until then they are listed but grayed.
     add(ID_CALCULATOR, QStringLiteral("簡易計算器"), false);
     add(ID_COILCAP, QStringLiteral("コイル容量"), false);
     add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
@@ -567,7 +567,7 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     add(ID_CONST_HI, QStringLiteral("エンタルピ一定"), !m_strHi.isEmpty());
     add(ID_CONST_XI, QStringLiteral("絶対湿度一定"), !m_strXi.isEmpty());
     menu->addSeparator();
-    QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), false);
+    QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), true);
     range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
     menu->addSeparator();
     add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), false);
@@ -605,6 +605,9 @@ void CZephDlgJ::OnMenuCommand(int command) {
         case ID_CONST_HI:
         case ID_CONST_XI:
             OnConstantProperty(command);
+            break;
+        case ID_VIEW_RANGE:
+            OnViewRangeDialog();
             break;
         case ID_ABOUT:
             ShowAboutBox();

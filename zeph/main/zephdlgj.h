@@ -207,6 +207,9 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // number as objectName and as data). The caller owns it.
     QMenu* CreatePopupMenu();
 
+    // The view-range dialog: the chart's range shown, changed on OK.
+    void OnViewRangeDialog();
+
     // --- members -----------------------------------------------------------
     // The current point, laid out like a point record.
     int m_bPending = 0;
