@@ -57,6 +57,8 @@ void CZephDlgJ::AbandonProcess() {
 
 bool CZephDlgJ::ProcessCommandAvailable(int id) {
     switch (id) {
+        case IDC_CAP:
+            return true;
         default:
             return false;
     }
@@ -64,6 +66,9 @@ bool CZephDlgJ::ProcessCommandAvailable(int id) {
 
 void CZephDlgJ::OnProcessCommand(int id) {
     switch (id) {
+        case IDC_CAP:
+            OnCoilCapButton();
+            break;
         default:
             break;
     }

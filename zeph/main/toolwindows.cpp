@@ -1,8 +1,48 @@
 #include "chart/staticgraph.h"
+#include "dialogs/coilcapdlgj.h"
 #include "dialogs/graphviewrangedlg.h"
 #include "main/zephdlgj.h"
 
-// The view-range dialog.
+// The tool window beside the chart (coil capacity) and the view-range
+// dialog.
+//
+// The main dialog runs modally, so the tool windows are its children: a
+// window outside it would take no input while its modal loop runs.
+
+void CZephDlgJ::CreateToolWindows() {
+    m_pCoilCapDlg = new CCoilCapDlgJ(this, this);
+    for (CToolDlg* tool : {static_cast<CToolDlg*>(m_pCoilCapDlg)}) {
+        // Queued, like a posted message: the window goes once the click or
+        // close request that ended it has been handled.
+        connect(
+            tool, &CToolDlg::closed, this, [this, tool] { OnToolWindowClosed(tool); },
+            Qt::QueuedConnection);
+    }
+}
+
+void CZephDlgJ::DeleteToolWindows() {
+    delete m_pCoilCapDlg;
+    m_pCoilCapDlg = nullptr;
+}
+
+void CZephDlgJ::OpenToolWindow(CToolDlg* tool) {
+    if (tool != nullptr) {
+        tool->Create();
+    }
+}
+
+void CZephDlgJ::OnToolWindowClosed(CToolDlg* tool) {
+    // The objects may have been deleted (finish) since the window asked.
+    if (tool == m_pCoilCapDlg) {
+        tool->DestroyWindow();
+    }
+}
+
+void CZephDlgJ::OnCoilCapButton() {
+    // A separate dialog for one use; it hands nothing back.
+    CCoilCapDlgJ dlg(this, this);
+    dlg.DoModal();
+}
 
 void CZephDlgJ::OnViewRangeDialog() {
     CGraphViewRangeDlg dlg(this, this);

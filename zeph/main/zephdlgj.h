@@ -11,8 +11,10 @@
 #include "corvo/zephdata.h"
 #include "dialogs/dialoghost.h"
 
+class CCoilCapDlgJ;
 class CFieldEdit;
 class CStaticGraph;
+class CToolDlg;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -207,10 +209,20 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // number as objectName and as data). The caller owns it.
     QMenu* CreatePopupMenu();
 
+    // --- tool windows --------------------------------------------------------
+    // Opens the window of a tool-window object modeless, unless it is open.
+    void OpenToolWindow(CToolDlg* tool);
+    // A tool window was closed by its user: its window goes, the object
+    // stays for the next opening.
+    void OnToolWindowClosed(CToolDlg* tool);
     // The view-range dialog: the chart's range shown, changed on OK.
     void OnViewRangeDialog();
 
     // --- members -----------------------------------------------------------
+    // The tool windows beside the chart: the objects live until finish or
+    // close; their windows come and go.
+    CCoilCapDlgJ* m_pCoilCapDlg = nullptr;
+
     // The current point, laid out like a point record.
     int m_bPending = 0;
     int m_nStyle = 2;
@@ -266,6 +278,12 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     double EnthalpyFactor() const;
     // Value box 1 … 6 (Db, Wb, Rh, Dp, Hi, Xi), 7 the specific weight.
     CFieldEdit* ValueBox(int index) const;
+
+    // Tool windows: made with the dialog, deleted by finish and close; the
+    // "CAP" button's coil capacity, run modally.
+    void CreateToolWindows();
+    void DeleteToolWindows();
+    void OnCoilCapButton();
 
     CFieldEdit* m_editDb = nullptr;
     CFieldEdit* m_editWb = nullptr;

@@ -1,17 +1,43 @@
-// The view-range dialog, driven from the real main window: the range shown,
-// bounds and refusals, and what reaches the chart.
+// The view-range dialog and the coil-capacity tool window, driven from the
+// real main window: ranges and their refusals, coil capacity by air volume or
+// heat and its error codes, and the tool window's life beside a modal main
+// window.
 
+#include <QLabel>
 #include <QtTest>
 
+#include <cmath>
+
+#include "corvo/corvoapp.h"
+#include "dialogs/coilcapdlgj.h"
 #include "dialogscript.h"
 #include "maindlgtest.h"
+#include "resources/strings.h"
+#include "tolvex/checkdata.h"
 
 namespace {
+
+QString Grouped(double v) {
+    return QString::fromStdString(CCheckData().nci(0, v));
+}
+
+QString LabelText(QWidget* dialog, int id) {
+    return qobject_cast<QLabel*>(Ctl(dialog, id))->text();
+}
 
 // Makes the window active and waits until it is.
 void Activate(QWidget* window) {
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// Points 1: 26 °C / 50 %, 2: 14 °C / 95 %, 3: the same as 1.
+void AddCoilPoints(MainDialogRig& rig) {
+    rig.AddPoint(QStringLiteral("26"), QStringLiteral("50"));
+    rig.AddPoint(QStringLiteral("14"), QStringLiteral("95"));
+    rig.AddPoint(QStringLiteral("26"), QStringLiteral("50"));
+    QCOMPARE(rig.dlg->GetPointCount(), 3);
+    rig.ui.Clear();
 }
 
 }  // namespace
@@ -22,6 +48,11 @@ class ToolWindowsTest : public QObject {
   private Q_SLOTS:
     void viewRange_data();
     void viewRange();
+    void coilCapacity_data();
+    void coilCapacity();
+    void coilCapacityErrors_data();
+    void coilCapacityErrors();
+    void toolWindowsAreChildrenThatComeAndGo();
 };
 
 // --- view range ---------------------------------------------------------------
@@ -98,6 +129,168 @@ void ToolWindowsTest::viewRange() {
     // Exact: a range read back unedited is the range that was shown.
     QVERIFY(g->MaxDb == range[0] && g->MinDb == range[1]);
     QVERIFY(g->MaxXi == range[2] && g->MinXi == range[3]);
+}
+
+// --- coil capacity ------------------------------------------------------------
+
+void ToolWindowsTest::coilCapacity_data() {
+    QTest::addColumn<int>("unit");  // 0 KCAL, 1 SI
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("given");  // 5054 air volume or 5056 heat
+    QTest::addColumn<QString>("amount");
+    QTest::newRow("KCAL, A higher") << 0 << 1 << 2 << 5054 << "10000";
+    QTest::newRow("KCAL, B higher") << 0 << 2 << 1 << 5054 << "10,000";
+    QTest::newRow("SI, air volume") << 1 << 1 << 2 << 5054 << "10000";
+    QTest::newRow("SI, heat") << 1 << 2 << 1 << 5056 << "100,000";
+}
+
+void ToolWindowsTest::coilCapacity() {
+    QFETCH(int, unit);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, given);
+    QFETCH(QString, amount);
+    MainDialogRig rig;
+    AddCoilPoints(rig);
+    rig.Choose(5138, unit);
+    rig.RunCommand(35791);
+    CCoilCapDlgJ* dlg = rig.dlg->m_pCoilCapDlg;
+    QVERIFY(dlg->IsOpen());
+    Activate(dlg);
+    TypeInto(dlg, 5118, QString::number(a));
+    TypeInto(dlg, 5119, QString::number(b));
+    TypeInto(dlg, given, amount);
+    PressEnter(dlg);
+
+    const _CORVO A = rig.dlg->GetPointValues(a);
+    const _CORVO B = rig.dlg->GetPointValues(b);
+    const _CORVO& high = A.Hi > B.Hi ? A : B;
+    const _CORVO& low = A.Hi > B.Hi ? B : A;
+    CCorvoApp app;
+    const double fQ = app.CALWKJ(unit);
+    const double dh = std::fabs(A.Hi - B.Hi);
+    const double value = CCheckData().atof_e(amount.toStdString());
+    const double volume = given == 5054 ? value : value / fQ / dh / 1.20479;
+    const double total = dh * volume * 1.20479 * fQ;
+    const double hM = app.cal_DBX(high.Db, low.Xi, 1013.25).Hi;
+    const double latent = std::fabs(high.Hi - hM) * volume * 1.20479 * fQ;
+    QVERIFY(rig.ui.messages.isEmpty());
+    QCOMPARE(CtlEdit(dlg, 5054)->text(), Grouped(volume));
+    QCOMPARE(CtlEdit(dlg, 5056)->text(), Grouped(total));
+    QCOMPARE(LabelText(dlg, 5066), Grouped(std::trunc(total) - std::trunc(latent)));
+    QCOMPARE(LabelText(dlg, 5071), Grouped(latent));
+    QCOMPARE(LabelText(dlg, 5038), zeph::LoadResString(unit == 0 ? 6203 : 6204));
+    QCOMPARE(LabelText(dlg, 5140), zeph::LoadResString(unit == 0 ? 6206 : 6207));
+    QCOMPARE(LabelText(dlg, 5141), zeph::LoadResString(unit == 0 ? 6209 : 6210));
+    QCOMPARE(dlg->InputMode, given == 5054 ? 1 : 0);
+}
+
+void ToolWindowsTest::coilCapacityErrors_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("given");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("pressure");
+    QTest::addColumn<int>("message");  // string number; 0: the engine's own
+    QTest::addColumn<int>("focus");
+    const QString p = QStringLiteral("1013.25");
+    QTest::newRow("A empty") << ""
+                             << "2" << 5054 << "10000" << p << 6111 << 5118;
+    QTest::newRow("A beyond the list") << "4"
+                                       << "2" << 5054 << "10000" << p << 6111 << 5118;
+    QTest::newRow("B equal to A") << "1"
+                                  << "1" << 5054 << "10000" << p << 6111 << 5119;
+    QTest::newRow("B zero") << "1"
+                            << "0" << 5054 << "10000" << p << 6111 << 5119;
+    QTest::newRow("air volume empty") << "1"
+                                      << "2" << 5054 << "" << p << 6117 << 5054;
+    QTest::newRow("air volume zero") << "1"
+                                     << "2" << 5054 << "0" << p << 6117 << 5054;
+    QTest::newRow("air volume letters") << "1"
+                                        << "2" << 5054 << "abc" << p << 6117 << 5054;
+    QTest::newRow("heat negative") << "1"
+                                   << "2" << 5056 << "-5" << p << 6118 << 5056;
+    QTest::newRow("heat, equal enthalpies") << "1"
+                                            << "3" << 5056 << "1000" << p << 6111 << 5119;
+    QTest::newRow("pressure not a number") << "1"
+                                           << "2" << 5054 << "10000"
+                                           << "abc" << 0 << 0;
+}
+
+void ToolWindowsTest::coilCapacityErrors() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, given);
+    QFETCH(QString, amount);
+    QFETCH(QString, pressure);
+    QFETCH(int, message);
+    QFETCH(int, focus);
+    MainDialogRig rig;
+    AddCoilPoints(rig);
+    rig.Edit(3011)->setText(pressure);
+    QString focused;
+    QStringList results;
+    DialogScript script;
+    // The "CAP" button's own dialog, run modally.
+    script.On(336, [&](QDialog* d) {
+        Activate(d);  // the focus, which picks the given quantity, needs it
+        TypeInto(d, 5118, a);
+        TypeInto(d, 5119, b);
+        TypeInto(d, given, amount);
+        ClickOn(d, 5002);
+        // The dialog's own focus, whether or not the window is active yet.
+        focused = d->focusWidget() != nullptr ? d->focusWidget()->objectName() : QString();
+        results << LabelText(d, 5066) << LabelText(d, 5071);
+        ClickOn(d, 2);
+    });
+    QTest::mouseClick(rig.dlg->Control(5099), Qt::LeftButton);
+    QVERIFY2(script.Done(), qPrintable(script.Pending()));
+    QCOMPARE(rig.ui.messages.size(), 1);
+    if (message != 0) {
+        QCOMPARE(rig.ui.messages.first().text, zeph::LoadResString(message));
+        QCOMPARE(rig.ui.messages.first().icon, zeph::MsgIcon::Question);
+        QCOMPARE(focused, QString::number(focus));
+    } else {
+        QCOMPARE(rig.ui.messages.first().icon, zeph::MsgIcon::Stop);
+    }
+    QCOMPARE(results, (QStringList{"", ""}));
+}
+
+// --- the windows' life --------------------------------------------------------
+
+void ToolWindowsTest::toolWindowsAreChildrenThatComeAndGo() {
+    MainDialogRig rig;
+    AddCoilPoints(rig);
+    // As the program runs it: modal, so a window outside it takes no input.
+    rig.dlg->hide();
+    rig.dlg->setWindowModality(Qt::ApplicationModal);
+    rig.dlg->show();
+    Activate(rig.dlg.get());
+    rig.RunCommand(35791);
+    rig.RunCommand(35791);
+    const auto coils = rig.dlg->findChildren<CCoilCapDlgJ*>();
+    QCOMPARE(coils.size(), 1);
+    CCoilCapDlgJ* coil = coils.first();
+    QVERIFY(coil->IsOpen() && coil->parentWidget() == rig.dlg.get());
+    Activate(coil);
+    // Keys through the window system, where a modal window blocks others.
+    for (Qt::Key k : {Qt::Key_4, Qt::Key_2}) QTest::keyClick(coil->windowHandle(), k);
+    QCOMPARE(CtlEdit(coil, 5118)->text(), QStringLiteral("42"));
+    // The main window's numbers stay its own.
+    QCOMPARE(rig.dlg->Control(5118), nullptr);
+
+    // Closed with its button, reopened empty.
+    ClickOn(coil, 2);
+    QTRY_VERIFY(!coil->IsOpen());
+    QCOMPARE(rig.dlg->m_pCoilCapDlg, coil);
+    rig.RunCommand(35791);
+    QVERIFY(coil->IsOpen() && CtlEdit(coil, 5118)->text().isEmpty());
+
+    // Finish takes the window with it.
+    QPointer<QWidget> alive(coil);
+    ClickOn(rig.dlg.get(), 1);
+    QVERIFY(alive.isNull() && rig.dlg->m_pCoilCapDlg == nullptr);
 }
 
 QTEST_MAIN(ToolWindowsTest)
