@@ -1,17 +1,20 @@
 #include "chart/staticgraph.h"
 #include "dialogs/coilcapdlgj.h"
+#include "dialogs/generaldlgj.h"
 #include "dialogs/graphviewrangedlg.h"
 #include "main/zephdlgj.h"
 
-// The tool window beside the chart (coil capacity) and the view-range
-// dialog.
+// The tool windows beside the chart (calculator, coil capacity) and the
+// view-range dialog.
 //
 // The main dialog runs modally, so the tool windows are its children: a
 // window outside it would take no input while its modal loop runs.
 
 void CZephDlgJ::CreateToolWindows() {
+    m_pCalculatorDlg = new CGeneralDlgJ(this, this);
     m_pCoilCapDlg = new CCoilCapDlgJ(this, this);
-    for (CToolDlg* tool : {static_cast<CToolDlg*>(m_pCoilCapDlg)}) {
+    for (CToolDlg* tool :
+         {static_cast<CToolDlg*>(m_pCalculatorDlg), static_cast<CToolDlg*>(m_pCoilCapDlg)}) {
         // Queued, like a posted message: the window goes once the click or
         // close request that ended it has been handled.
         connect(
@@ -21,6 +24,8 @@ void CZephDlgJ::CreateToolWindows() {
 }
 
 void CZephDlgJ::DeleteToolWindows() {
+    delete m_pCalculatorDlg;
+    m_pCalculatorDlg = nullptr;
     delete m_pCoilCapDlg;
     m_pCoilCapDlg = nullptr;
 }
@@ -33,7 +38,7 @@ void CZephDlgJ::OpenToolWindow(CToolDlg* tool) {
 
 void CZephDlgJ::OnToolWindowClosed(CToolDlg* tool) {
     // The objects may have been deleted (finish) since the window asked.
-    if (tool == m_pCoilCapDlg) {
+    if (tool == m_pCalculatorDlg || tool == m_pCoilCapDlg) {
         tool->DestroyWindow();
     }
 }

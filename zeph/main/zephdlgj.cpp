@@ -18,6 +18,7 @@
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
 #include "dialogs/coilcapdlgj.h"
+#include "dialogs/generaldlgj.h"
 #include "main/aboutdlg.h"
 #include "main/fieldedit.h"
 #include "main/pointtext.h"
@@ -564,9 +565,9 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
         action->setEnabled(enabled);
         return action;
     };
-    // The calculator, the capacity dialog and the picture arrive with their
-    // own windows; until then they are listed but grayed.
-    add(ID_CALCULATOR, QStringLiteral("簡易計算器"), false);
+    // The capacity dialog and the picture arrive with their own windows;
+    // until then they are listed but grayed.
+    add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
     add(ID_COILCAP, QStringLiteral("コイル容量"), m_pCoilCapDlg != nullptr);
     add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
     menu->addSeparator();
@@ -615,6 +616,9 @@ void CZephDlgJ::OnMenuCommand(int command) {
         case ID_CONST_HI:
         case ID_CONST_XI:
             OnConstantProperty(command);
+            break;
+        case ID_CALCULATOR:
+            OpenToolWindow(m_pCalculatorDlg);
             break;
         case ID_COILCAP:
             OpenToolWindow(m_pCoilCapDlg);

@@ -13,6 +13,7 @@
 
 class CCoilCapDlgJ;
 class CFieldEdit;
+class CGeneralDlgJ;
 class CStaticGraph;
 class CToolDlg;
 class QComboBox;
@@ -221,6 +222,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // --- members -----------------------------------------------------------
     // The tool windows beside the chart: the objects live until finish or
     // close; their windows come and go.
+    CGeneralDlgJ* m_pCalculatorDlg = nullptr;
     CCoilCapDlgJ* m_pCoilCapDlg = nullptr;
 
     // The current point, laid out like a point record.

@@ -386,8 +386,8 @@ void MainDialogTest::contextMenuGraysEmptyBoxesAndEndsWithAbout() {
             "&About Zeph...",
         };
         QCOMPARE(texts, expected);
-        const int enabled[] = {35791, 35782, 35777, 35794, 16};
-        const int grayed[] = {35789, 35790, 35781, 35780, 35779, 35776, 35795};
+        const int enabled[] = {35789, 35791, 35782, 35777, 35794, 16};
+        const int grayed[] = {35790, 35781, 35780, 35779, 35776, 35795};
         for (int c : enabled) {
             QVERIFY2(MainDialogRig::Item(menu, c)->isEnabled(), qPrintable(QString::number(c)));
         }

@@ -1,7 +1,7 @@
-// The view-range dialog and the coil-capacity tool window, driven from the
-// real main window: ranges and their refusals, coil capacity by air volume or
-// heat and its error codes, and the tool window's life beside a modal main
-// window.
+// The view-range dialog and the two tool windows, driven from the real main
+// window: ranges and their refusals, coil capacity by air volume or heat and
+// its error codes, the calculator's cases and guards, and the tool windows'
+// life beside a modal main window.
 
 #include <QLabel>
 #include <QtTest>
@@ -10,6 +10,7 @@
 
 #include "corvo/corvoapp.h"
 #include "dialogs/coilcapdlgj.h"
+#include "dialogs/generaldlgj.h"
 #include "dialogscript.h"
 #include "maindlgtest.h"
 #include "resources/strings.h"
@@ -52,6 +53,9 @@ class ToolWindowsTest : public QObject {
     void coilCapacity();
     void coilCapacityErrors_data();
     void coilCapacityErrors();
+    void calculator_data();
+    void calculator();
+    void calculatorGuardsItsInputsAndKeepsItsTexts();
     void toolWindowsAreChildrenThatComeAndGo();
 };
 
@@ -257,40 +261,157 @@ void ToolWindowsTest::coilCapacityErrors() {
     QCOMPARE(results, (QStringList{"", ""}));
 }
 
+// --- calculator ---------------------------------------------------------------
+
+void ToolWindowsTest::calculator_data() {
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QStringList>("inputs");   // Q, V, Δh, Δt, SHF
+    QTest::addColumn<QStringList>("results");  // empty when refused
+    QTest::addColumn<int>("message");          // string of the refusal
+    const QStringList qv = {"  10,000", "   2,000", "4.150", "17.26", "1.000"};
+    QTest::newRow("Q, V") << 0 << QStringList{"10000", "2000", "", "", "1"} << qv << 0;
+    QTest::newRow("separators") << 0 << QStringList{"10,000", "2,000", "", "", "1.0"} << qv << 0;
+    QTest::newRow("rounded up") << 0 << QStringList{"10001", "2000", "", "", "1"}
+                                << QStringList{"  10,010", "   2,000", "4.151", "17.26", "1.000"}
+                                << 0;
+    QTest::newRow("Q, Δh") << 0 << QStringList{"10000", "", "4.15", "", "1"}
+                           << QStringList{"  10,000", "   2,010", "4.150", "17.26", "1.000"} << 0;
+    QTest::newRow("Q, Δt") << 0 << QStringList{"10000", "", "", "17.26", "1"}
+                           << QStringList{"  10,000", "   2,010", "4.150", "17.26", "1.000"} << 0;
+    QTest::newRow("V, Δh") << 0 << QStringList{"", "2000", "4.15", "", "1"}
+                           << QStringList{"  10,000", "   2,000", "4.150", "17.26", "1.000"} << 0;
+    QTest::newRow("V, Δt, SHF 0.8")
+        << 0 << QStringList{"", "2000", "", "10", "0.8"}
+        << QStringList{"   7,250", "   2,000", "3.005", "10.00", "0.800"} << 0;
+    // 10080 W is 10080.000000000002 after kcal/h and back: still 10,080.
+    QTest::newRow("SI, Q, V") << 1 << QStringList{"10,080", "2000", "", "", "1"}
+                              << QStringList{"  10,080", "   2,000", "15.060", "14.96", "1.000"}
+                              << 0;
+    QTest::newRow("Δh with Δt") << 0 << QStringList{"", "", "4", "10", "1"} << QStringList{}
+                                << 6105;
+    QTest::newRow("V zero") << 0 << QStringList{"10000", "0", "", "", "1"} << QStringList{} << 6107;
+    QTest::newRow("SHF zero divides")
+        << 0 << QStringList{"", "2000", "", "10", "0"} << QStringList{} << 6107;
+    QTest::newRow("one quantity") << 0 << QStringList{"10000", "", "", "", "1"} << QStringList{}
+                                  << 6107;
+    QTest::newRow("not a number") << 0 << QStringList{"5x", "2000", "", "", "1"} << QStringList{}
+                                  << 6107;
+}
+
+void ToolWindowsTest::calculator() {
+    QFETCH(int, unit);
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, results);
+    QFETCH(int, message);
+    MainDialogRig rig;
+    rig.Choose(5138, unit);
+    rig.RunCommand(35789);
+    CGeneralDlgJ* calc = rig.dlg->m_pCalculatorDlg;
+    Activate(calc);
+    const int in[] = {3014, 3011, 3004, 3008, 3009};
+    const int out[] = {3015, 3012, 3005, 3019, 3020};
+    for (int i = 0; i < 5; ++i) CtlEdit(calc, in[i])->setText(inputs[i]);
+    QTest::keyClick(CtlEdit(calc, 3014), Qt::Key_Return);
+    if (message != 0) {
+        QCOMPARE(rig.ui.Texts(), QStringList{zeph::LoadResString(message)});
+        QCOMPARE(rig.ui.messages.first().icon, zeph::MsgIcon::Question);
+        QVERIFY(Ctl(calc, 3014)->isVisible());  // still the input view
+        return;
+    }
+    QVERIFY(rig.ui.messages.isEmpty());
+    QStringList shown;
+    for (int id : out) {
+        QVERIFY(Ctl(calc, id)->isVisible());
+        shown << CtlEdit(calc, id)->text();
+    }
+    QCOMPARE(shown, results);
+    QCOMPARE(LabelText(calc, 5144), zeph::LoadResString(unit == 0 ? 6220 : 6221));
+    QCOMPARE(LabelText(calc, 5139), zeph::LoadResString(unit == 0 ? 6215 : 6217));
+}
+
+void ToolWindowsTest::calculatorGuardsItsInputsAndKeepsItsTexts() {
+    MainDialogRig rig;
+    rig.RunCommand(35789);
+    CGeneralDlgJ* calc = rig.dlg->m_pCalculatorDlg;
+    Activate(calc);
+    // Leaving a field that holds no number, inside the window: beep, back.
+    TypeInto(calc, 3014, QStringLiteral("1x"));
+    QTest::keyClick(CtlEdit(calc, 3014), Qt::Key_Tab);
+    QCOMPARE(rig.ui.beeps, 1);
+    QTRY_COMPARE(QApplication::focusWidget(), Ctl(calc, 3014));
+    QCOMPARE(CtlEdit(calc, 3014)->selectedText(), QStringLiteral("1x"));
+    // The window losing the focus is not leaving the field.
+    Activate(rig.dlg.get());
+    QCOMPARE(rig.ui.beeps, 1);
+
+    Activate(calc);
+    TypeInto(calc, 3014, QStringLiteral("10000"));
+    TypeInto(calc, 3011, QStringLiteral("2000"));
+    TypeInto(calc, 3004, QStringLiteral("5"));  // a third quantity: refused
+    QCOMPARE(rig.ui.Texts(), QStringList{zeph::LoadResString(6104)});
+    QCOMPARE(rig.ui.messages.first().icon, zeph::MsgIcon::Question);
+    QVERIFY(CtlEdit(calc, 3004)->text().isEmpty());
+
+    ClickOn(calc, 5020);
+    QVERIFY(Ctl(calc, 3015)->isVisible() && !Ctl(calc, 3014)->isVisible());
+    ClickOn(calc, 3013);  // リセット: the inputs again, unchanged
+    QVERIFY(Ctl(calc, 3014)->isVisible() && !Ctl(calc, 3015)->isVisible());
+    QCOMPARE(CtlEdit(calc, 3014)->text(), QStringLiteral("10000"));
+
+    // OK reads the texts and closes; the next opening shows them again. The
+    // close box keeps nothing of what was typed since.
+    ClickOn(calc, 1);
+    QTRY_VERIFY(!calc->IsOpen());
+    rig.RunCommand(35789);
+    QVERIFY(calc->IsOpen() && Ctl(calc, 3014)->isVisible());
+    QCOMPARE(CtlEdit(calc, 3011)->text(), QStringLiteral("2000"));
+    CtlEdit(calc, 3014)->setText(QStringLiteral("500"));
+    calc->close();
+    QTRY_VERIFY(!calc->IsOpen());
+    rig.RunCommand(35789);
+    QCOMPARE(CtlEdit(calc, 3014)->text(), QStringLiteral("10000"));
+    QCOMPARE(rig.ui.messages.size(), 1);
+}
+
 // --- the windows' life --------------------------------------------------------
 
 void ToolWindowsTest::toolWindowsAreChildrenThatComeAndGo() {
     MainDialogRig rig;
-    AddCoilPoints(rig);
     // As the program runs it: modal, so a window outside it takes no input.
     rig.dlg->hide();
     rig.dlg->setWindowModality(Qt::ApplicationModal);
     rig.dlg->show();
     Activate(rig.dlg.get());
-    rig.RunCommand(35791);
-    rig.RunCommand(35791);
-    const auto coils = rig.dlg->findChildren<CCoilCapDlgJ*>();
-    QCOMPARE(coils.size(), 1);
-    CCoilCapDlgJ* coil = coils.first();
-    QVERIFY(coil->IsOpen() && coil->parentWidget() == rig.dlg.get());
-    Activate(coil);
+    rig.RunCommand(35789);
+    rig.RunCommand(35789);
+    const auto calcs = rig.dlg->findChildren<CGeneralDlgJ*>();
+    QCOMPARE(calcs.size(), 1);
+    CGeneralDlgJ* calc = calcs.first();
+    QVERIFY(calc->IsOpen() && calc->parentWidget() == rig.dlg.get());
+    Activate(calc);
     // Keys through the window system, where a modal window blocks others.
-    for (Qt::Key k : {Qt::Key_4, Qt::Key_2}) QTest::keyClick(coil->windowHandle(), k);
-    QCOMPARE(CtlEdit(coil, 5118)->text(), QStringLiteral("42"));
+    for (Qt::Key k : {Qt::Key_4, Qt::Key_2}) QTest::keyClick(calc->windowHandle(), k);
+    QCOMPARE(CtlEdit(calc, 3014)->text(), QStringLiteral("42"));
     // The main window's numbers stay its own.
-    QCOMPARE(rig.dlg->Control(5118), nullptr);
+    QCOMPARE(rig.Edit(3011)->text(), QStringLiteral("1013.25"));
+    QCOMPARE(rig.dlg->Control(3014), nullptr);
 
-    // Closed with its button, reopened empty.
+    // Coil capacity: closed with its button, reopened empty.
+    rig.RunCommand(35791);
+    CCoilCapDlgJ* coil = rig.dlg->m_pCoilCapDlg;
+    QVERIFY(coil->IsOpen());
+    CtlEdit(coil, 5118)->setText(QStringLiteral("1"));
     ClickOn(coil, 2);
     QTRY_VERIFY(!coil->IsOpen());
     QCOMPARE(rig.dlg->m_pCoilCapDlg, coil);
     rig.RunCommand(35791);
     QVERIFY(coil->IsOpen() && CtlEdit(coil, 5118)->text().isEmpty());
 
-    // Finish takes the window with it.
-    QPointer<QWidget> alive(coil);
+    // Finish takes both windows with it.
+    QPointer<QWidget> c1(calc), c2(coil);
     ClickOn(rig.dlg.get(), 1);
-    QVERIFY(alive.isNull() && rig.dlg->m_pCoilCapDlg == nullptr);
+    QVERIFY(c1.isNull() && c2.isNull());
+    QVERIFY(rig.dlg->m_pCalculatorDlg == nullptr && rig.dlg->m_pCoilCapDlg == nullptr);
 }
 
 QTEST_MAIN(ToolWindowsTest)
