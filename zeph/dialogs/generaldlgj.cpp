@@ -101,6 +101,12 @@ CGeneralDlgJ::CGeneralDlgJ(CDialogHost* host, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &CGeneralDlgJ::OnFocusChanged);
 }
 
+CGeneralDlgJ::~CGeneralDlgJ() {
+    // The base class hides the window as it goes, which moves the focus:
+    // by then this is no calculator to hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void CGeneralDlgJ::OnInitDialog() {
     m_unitMode = Host()->UnitMode() == 0 ? 0 : 1;
     const bool si = m_unitMode == 1;

@@ -38,6 +38,7 @@ class CGeneralDlgJ : public CToolDlg {
     static constexpr double kSpecificHeat = 0.2404174;
 
     explicit CGeneralDlgJ(CDialogHost* host, QWidget* parent = nullptr);
+    ~CGeneralDlgJ() override;
 
     QString HeatText;
     QString AirVolumeText;
