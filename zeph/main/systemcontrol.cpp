@@ -50,11 +50,13 @@ void CZephDlgJ::OnOK() {
     m_AllPoints.append(m_Graph->PointList);
     m_Graph->PointList.clear();
     m_bEqcPending = 0;
+    DeleteToolWindows();
     QDialog::done(QDialog::Accepted);
 }
 
 void CZephDlgJ::OnClose() {
     // Ends the run as cancelled: nothing is asked and nothing recorded.
+    DeleteToolWindows();
     QDialog::done(QDialog::Rejected);
 }
 

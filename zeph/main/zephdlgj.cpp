@@ -23,6 +23,8 @@
 
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
+#include "dialogs/coilcapdlgj.h"
+#include "dialogs/generaldlgj.h"
 #include "main/aboutdlg.h"
 #include "main/fieldedit.h"
 #include "main/pointtext.h"
@@ -84,6 +86,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     m_Graph->MinXi = m.minXi;
 
     m_engineMessages = std::make_unique<zeph::CEngineMessageGuard>();
+    CreateToolWindows();
     // Enter, Escape, the arrows, N and Y are taken before any control of
     // this dialog sees them.
     qApp->installEventFilter(this);
@@ -91,6 +94,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
 }
 
 CZephDlgJ::~CZephDlgJ() {
+    DeleteToolWindows();
     qApp->removeEventFilter(this);
     // The boxes lose the focus while the base class destroys them; by then
     // this object is no longer a main dialog and must not hear of it.
@@ -105,7 +109,14 @@ QWidget* CZephDlgJ::Control(int id) const {
     if (objectName() == name) {
         return const_cast<CZephDlgJ*>(this);
     }
-    return findChild<QWidget*>(name);
+    // The tool windows are children too and reuse numbers (3011, 5020…):
+    // only this window's own controls count.
+    for (QWidget* w : findChildren<QWidget*>(name)) {
+        if (w->window() == this) {
+            return w;
+        }
+    }
+    return nullptr;
 }
 
 void CZephDlgJ::BuildControls() {
@@ -621,10 +632,10 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
         action->setEnabled(enabled);
         return action;
     };
-    // The tool windows, the capacity dialog, the view range and the picture
-    // arrive with their own windows; until then they are listed but grayed.
-    add(ID_CALCULATOR, QStringLiteral("簡易計算器"), false);
-    add(ID_COILCAP, QStringLiteral("コイル容量"), false);
+    // The capacity dialog and the picture arrive with their own windows;
+    // until then they are listed but grayed.
+    add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
+    add(ID_COILCAP, QStringLiteral("コイル容量"), m_pCoilCapDlg != nullptr);
     add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
     menu->addSeparator();
     add(ID_CONST_DB, QStringLiteral("乾球温度一定"), !m_strDb.isEmpty());
@@ -634,7 +645,7 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     add(ID_CONST_HI, QStringLiteral("エンタルピ一定"), !m_strHi.isEmpty());
     add(ID_CONST_XI, QStringLiteral("絶対湿度一定"), !m_strXi.isEmpty());
     menu->addSeparator();
-    QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), false);
+    QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), true);
     range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
     menu->addSeparator();
     add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), false);
@@ -672,6 +683,15 @@ void CZephDlgJ::OnMenuCommand(int command) {
         case ID_CONST_HI:
         case ID_CONST_XI:
             OnConstantProperty(command);
+            break;
+        case ID_CALCULATOR:
+            OpenToolWindow(m_pCalculatorDlg);
+            break;
+        case ID_COILCAP:
+            OpenToolWindow(m_pCoilCapDlg);
+            break;
+        case ID_VIEW_RANGE:
+            OnViewRangeDialog();
             break;
         case ID_ABOUT:
             ShowAboutBox();

@@ -13,8 +13,11 @@
 #include "corvo/zephdata.h"
 #include "dialogs/dialoghost.h"
 
+class CCoilCapDlgJ;
 class CFieldEdit;
+class CGeneralDlgJ;
 class CStaticGraph;
+class CToolDlg;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -215,7 +218,21 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // number as objectName and as data). The caller owns it.
     QMenu* CreatePopupMenu();
 
+    // --- tool windows --------------------------------------------------------
+    // Opens the window of a tool-window object modeless, unless it is open.
+    void OpenToolWindow(CToolDlg* tool);
+    // A tool window was closed by its user: its window goes, the object
+    // stays for the next opening.
+    void OnToolWindowClosed(CToolDlg* tool);
+    // The view-range dialog: the chart's range shown, changed on OK.
+    void OnViewRangeDialog();
+
     // --- members -----------------------------------------------------------
+    // The tool windows beside the chart: the objects live until finish or
+    // close; their windows come and go.
+    CGeneralDlgJ* m_pCalculatorDlg = nullptr;
+    CCoilCapDlgJ* m_pCoilCapDlg = nullptr;
+
     // The current point, laid out like a point record.
     int m_bPending = 0;
     int m_nStyle = 2;
@@ -286,6 +303,10 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void OnSlopeCommand();
     void OnDeltaCommand();
     void OnShowPointCommand();
+    void OnCapCommand();
+    // Tool windows: made with the dialog, deleted by finish and close.
+    void CreateToolWindows();
+    void DeleteToolWindows();
 
     CFieldEdit* m_editDb = nullptr;
     CFieldEdit* m_editWb = nullptr;

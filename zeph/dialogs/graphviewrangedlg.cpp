@@ -1,0 +1,104 @@
+#include "dialogs/graphviewrangedlg.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "main/ui.h"
+
+namespace {
+
+// A value as the field shows it: up to 15 significant digits, so that a
+// range read back unedited is the range that was shown (0.055 kg/kg shows
+// as 55 and returns as 0.055).
+QString FieldText(double value) {
+    return QString::asprintf("%.15g", value);
+}
+
+}  // namespace
+
+CGraphViewRangeDlg::CGraphViewRangeDlg(CDialogHost* host, QWidget* parent)
+    : CProcessDlg(341, QStringLiteral("GraphView Range"), host, parent) {
+    auto* grid = new QGridLayout;
+    const struct {
+        int id;
+        const char* label;
+        const char* unit;
+    } rows[] = {
+        {IDC_MAX_DB, "最大表示温度", "（℃）"},
+        {IDC_MIN_DB, "最小表示温度", "（℃）"},
+        {IDC_MAX_XI, "最大絶対湿度", "（g/Kg・DA）"},
+        {IDC_MIN_XI, "最小絶対湿度", "（g/Kg・DA）"},
+    };
+    int row = 0;
+    for (const auto& r : rows) {
+        QLineEdit* edit = MakeEdit(r.id);
+        edit->setAlignment(Qt::AlignRight);
+        QLabel* label = MakeLabel(QString::fromUtf8(r.label));
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(MakeLabel(QString::fromUtf8(r.unit)), row, 2);
+        ++row;
+    }
+
+    QPushButton* ok = MakeButton(1, QStringLiteral("OK"));
+    QPushButton* cancel = MakeButton(2, QStringLiteral("ｷｬﾝｾﾙ"));
+    connect(ok, &QPushButton::clicked, this, &CGraphViewRangeDlg::OnCalculate);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeLabel(QStringLiteral("グラフの表示温度レンジを設定します。")));
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    SetFieldCycle({IDC_MAX_DB, IDC_MIN_DB, IDC_MAX_XI, IDC_MIN_XI});
+}
+
+int CGraphViewRangeDlg::DoModal() {
+    SetText(IDC_MAX_DB, FieldText(MaxDb));
+    SetText(IDC_MIN_DB, FieldText(MinDb));
+    SetText(IDC_MAX_XI, FieldText(MaxXi));
+    SetText(IDC_MIN_XI, FieldText(MinXi));
+    // The first field selected, ready to be typed over.
+    FocusOnError(IDC_MAX_DB);
+    return exec();
+}
+
+void CGraphViewRangeDlg::OnCalculate() {
+    double maxDb = 0.0;
+    double minDb = 0.0;
+    double maxXi = 0.0;
+    double minXi = 0.0;
+    if (!ReadRanged(IDC_MAX_DB, 0.0, 60.0, &maxDb) ||
+        !ReadRanged(IDC_MIN_DB, -50.0, 10.0, &minDb) ||
+        !ReadRanged(IDC_MAX_XI, 0.0, 60.0, &maxXi) || !ReadRanged(IDC_MIN_XI, 0.0, 10.0, &minXi)) {
+        return;
+    }
+    // The chart cannot draw a range that is empty or upside down.
+    if (maxDb <= minDb) {
+        zeph::ShowMessage(
+            QStringLiteral("最大表示温度は最小表示温度より大きな値を入力して下さい。"),
+            zeph::MsgIcon::Exclamation);
+        FocusOnError(IDC_MAX_DB);
+        return;
+    }
+    if (maxXi <= minXi) {
+        zeph::ShowMessage(
+            QStringLiteral("最大絶対湿度は最小絶対湿度より大きな値を入力して下さい。"),
+            zeph::MsgIcon::Exclamation);
+        FocusOnError(IDC_MAX_XI);
+        return;
+    }
+    MaxDb = maxDb;
+    MinDb = minDb;
+    MaxXi = maxXi;
+    MinXi = minXi;
+    accept();
+}

@@ -1,0 +1,66 @@
+#include "chart/staticgraph.h"
+#include "dialogs/coilcapdlgj.h"
+#include "dialogs/generaldlgj.h"
+#include "dialogs/graphviewrangedlg.h"
+#include "main/zephdlgj.h"
+
+// The tool windows beside the chart (calculator, coil capacity) and the
+// view-range dialog.
+//
+// The main dialog runs modally, so the tool windows are its children: a
+// window outside it would take no input while its modal loop runs.
+
+void CZephDlgJ::CreateToolWindows() {
+    m_pCalculatorDlg = new CGeneralDlgJ(this, this);
+    m_pCoilCapDlg = new CCoilCapDlgJ(this, this);
+    for (CToolDlg* tool :
+         {static_cast<CToolDlg*>(m_pCalculatorDlg), static_cast<CToolDlg*>(m_pCoilCapDlg)}) {
+        // Queued, like a posted message: the window goes once the click or
+        // close request that ended it has been handled.
+        connect(
+            tool, &CToolDlg::closed, this, [this, tool] { OnToolWindowClosed(tool); },
+            Qt::QueuedConnection);
+    }
+}
+
+void CZephDlgJ::DeleteToolWindows() {
+    delete m_pCalculatorDlg;
+    m_pCalculatorDlg = nullptr;
+    delete m_pCoilCapDlg;
+    m_pCoilCapDlg = nullptr;
+}
+
+void CZephDlgJ::OpenToolWindow(CToolDlg* tool) {
+    if (tool != nullptr) {
+        tool->Create();
+    }
+}
+
+void CZephDlgJ::OnToolWindowClosed(CToolDlg* tool) {
+    // The objects may have been deleted (finish) since the window asked.
+    if (tool == m_pCalculatorDlg || tool == m_pCoilCapDlg) {
+        tool->DestroyWindow();
+    }
+}
+
+void CZephDlgJ::OnCapCommand() {
+    // A separate dialog for one use; it hands nothing back.
+    CCoilCapDlgJ dlg(this, this);
+    dlg.DoModal();
+}
+
+void CZephDlgJ::OnViewRangeDialog() {
+    CGraphViewRangeDlg dlg(this, this);
+    dlg.MaxDb = m_Graph->MaxDb;
+    dlg.MinDb = m_Graph->MinDb;
+    dlg.MaxXi = m_Graph->MaxXi * 1000.0;  // kg/kg → g/kg
+    dlg.MinXi = m_Graph->MinXi * 1000.0;
+    if (dlg.DoModal() != QDialog::Accepted) {
+        return;
+    }
+    m_Graph->MaxDb = dlg.MaxDb;
+    m_Graph->MinDb = dlg.MinDb;
+    m_Graph->MaxXi = dlg.MaxXi / 1000.0;
+    m_Graph->MinXi = dlg.MinXi / 1000.0;
+    m_Graph->update();
+}
