@@ -1,21 +1,17 @@
 #include "main/zephdlgj.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QStyle>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -23,9 +19,6 @@
 
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
-#include "dialogs/coilcapdlgj.h"
-#include "dialogs/generaldlgj.h"
-#include "main/aboutdlg.h"
 #include "main/fieldedit.h"
 #include "main/pointtext.h"
 #include "main/ui.h"
@@ -496,216 +489,6 @@ bool CZephDlgJ::CheckNumberField(QLineEdit* box) {
     return false;
 }
 
-void CZephDlgJ::FocusField(int index) {
-    if (index > 6) {
-        index = 1;
-    }
-    if (index <= 0) {
-        index = 6;
-    }
-    m_nFocusField = index;
-    CFieldEdit* box = ValueBox(index);
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
-    m_nFocusField = index;
-}
-
-void CZephDlgJ::OnFieldFocusIn(CFieldEdit* box, Qt::FocusReason reason) {
-    // A box reached by the arrows on a short screen is scrolled into view.
-    if (auto* panel = findChild<QScrollArea*>(QStringLiteral("rightPanel"))) {
-        panel->ensureWidgetVisible(box);
-    }
-    // Coming back to the window (after a message box, another program or a
-    // menu) is not a move into the box: the name box must not lose its text.
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-        return;
-    }
-    if (box == m_editSystem) {
-        m_nFocusField = 0;
-        box->selectAll();
-    } else if (box == m_editName) {
-        // Room for a new name; a name shown for information stays.
-        if (!box->isReadOnly()) {
-            box->clear();
-        }
-    } else if (box == m_editWb) {
-        m_nFocusField = 2;
-        box->setSelection(0, 3);
-    } else {
-        for (int i : {1, 3, 4, 5, 6}) {
-            if (box == ValueBox(i)) {
-                m_nFocusField = i;
-            }
-        }
-    }
-}
-
-void CZephDlgJ::OnFieldFocusOut(CFieldEdit* box, Qt::FocusReason reason) {
-    if (box == m_editPressure) {
-        OnPressureLeft();
-        return;
-    }
-    // The focus leaving with the window (a message box, another program, a
-    // menu) is not the user leaving the box.
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-        return;
-    }
-    for (int i = 1; i <= 7; ++i) {
-        if (box == ValueBox(i)) {
-            CheckNumberField(box);
-            return;
-        }
-    }
-}
-
-bool CZephDlgJ::HandleKey(QWidget* target, QKeyEvent* event) {
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            CalcPoint();
-            return true;
-        case Qt::Key_Escape:
-            return true;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            if (mods & Qt::AltModifier) {
-                return false;  // Alt+arrow opens a drop-down list
-            }
-            if (target == m_editName || target == m_editSystem || target == m_editPressure ||
-                target == m_editDn) {
-                // From a box outside the cycle, the cycle starts at its ends
-                // rather than at whichever property box was visited last.
-                FocusField(event->key() == Qt::Key_Down ? 1 : 6);
-            } else {
-                FocusField(m_nFocusField + (event->key() == Qt::Key_Down ? 1 : -1));
-            }
-            return true;
-        case Qt::Key_N:
-        case Qt::Key_Y: {
-            if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-                return false;
-            }
-            // Names are typed into the point-name and system boxes: there
-            // the letters are text.
-            auto* edit = qobject_cast<QLineEdit*>(target);
-            if ((target == m_editName || target == m_editSystem) && edit && !edit->isReadOnly()) {
-                return false;
-            }
-            if (event->key() == Qt::Key_Y) {
-                AcceptPoint();
-            } else {
-                RejectPoint();
-            }
-            return true;
-        }
-        case Qt::Key_F1:
-            if (!target->toolTip().isEmpty()) {
-                QToolTip::showText(target->mapToGlobal(QPoint(0, target->height())),
-                                   target->toolTip(), target);
-            }
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool CZephDlgJ::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() == this && HandleKey(widget, static_cast<QKeyEvent*>(event))) {
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-// --- context menu -----------------------------------------------------------------
-
-QMenu* CZephDlgJ::CreatePopupMenu() {
-    auto* menu = new QMenu(QStringLiteral("一般機能"), this);
-    menu->setObjectName(QStringLiteral("326"));
-    auto add = [menu](int command, const QString& text, bool enabled) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::number(command));
-        action->setData(command);
-        action->setEnabled(enabled);
-        return action;
-    };
-    // The capacity dialog and the picture arrive with their own windows;
-    // until then they are listed but grayed.
-    add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
-    add(ID_COILCAP, QStringLiteral("コイル容量"), m_pCoilCapDlg != nullptr);
-    add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
-    menu->addSeparator();
-    add(ID_CONST_DB, QStringLiteral("乾球温度一定"), !m_strDb.isEmpty());
-    add(ID_CONST_WB, QStringLiteral("湿球温度一定"), !m_strWb.isEmpty());
-    add(ID_CONST_RH, QStringLiteral("相対湿度一定"), !m_strRh.isEmpty());
-    add(ID_CONST_DP, QStringLiteral("露点温度一定"), !m_strDp.isEmpty());
-    add(ID_CONST_HI, QStringLiteral("エンタルピ一定"), !m_strHi.isEmpty());
-    add(ID_CONST_XI, QStringLiteral("絶対湿度一定"), !m_strXi.isEmpty());
-    menu->addSeparator();
-    QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), true);
-    range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
-    menu->addSeparator();
-    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), false);
-    const QString about = LoadResString(101);
-    if (!about.isEmpty()) {
-        menu->addSeparator();
-        add(ID_ABOUT, about, true);
-    }
-    return menu;
-}
-
-void CZephDlgJ::ShowPopupMenu(const QPoint& globalPos) {
-    UpdateData(true);
-    std::unique_ptr<QMenu> menu(CreatePopupMenu());
-    int chosen = 0;
-    for (QAction* action : menu->actions()) {
-        if (!action->isSeparator()) {
-            connect(action, &QAction::triggered, menu.get(),
-                    [&chosen, action] { chosen = action->data().toInt(); });
-        }
-    }
-    menu->exec(globalPos);
-    menu.reset();
-    if (chosen != 0) {
-        OnMenuCommand(chosen);
-    }
-}
-
-void CZephDlgJ::OnMenuCommand(int command) {
-    switch (command) {
-        case ID_CONST_DB:
-        case ID_CONST_WB:
-        case ID_CONST_RH:
-        case ID_CONST_DP:
-        case ID_CONST_HI:
-        case ID_CONST_XI:
-            OnConstantProperty(command);
-            break;
-        case ID_CALCULATOR:
-            OpenToolWindow(m_pCalculatorDlg);
-            break;
-        case ID_COILCAP:
-            OpenToolWindow(m_pCoilCapDlg);
-            break;
-        case ID_VIEW_RANGE:
-            OnViewRangeDialog();
-            break;
-        case ID_ABOUT:
-            ShowAboutBox();
-            break;
-        default:
-            break;
-    }
-}
-
-void CZephDlgJ::contextMenuEvent(QContextMenuEvent* event) {
-    ShowPopupMenu(event->globalPos());
-    event->accept();
-}
-
 void CZephDlgJ::showEvent(QShowEvent* event) {
     // Sized before the window is mapped, so it opens inside the screen.
     if (!m_bFitted && !event->spontaneous()) {
@@ -740,9 +523,4 @@ void CZephDlgJ::FitToScreen() {
         avail.top() +
         std::max(0, (avail.height() - fitted.height() - frame.top() - frame.bottom()) / 2);
     move(x, y);
-}
-
-void CZephDlgJ::ShowAboutBox() {
-    CAboutDlg about(this);
-    about.exec();
 }

@@ -1,0 +1,105 @@
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+
+#include <memory>
+
+#include "dialogs/coilcapdlgj.h"
+#include "dialogs/generaldlgj.h"
+#include "main/aboutdlg.h"
+#include "main/zephdlgj.h"
+#include "resources/strings.h"
+
+// The context menu of the main dialog (tool windows, constant properties,
+// view range, chart pictures) and the About box at its end.
+
+using zeph::LoadResString;
+
+QMenu* CZephDlgJ::CreatePopupMenu() {
+    auto* menu = new QMenu(QStringLiteral("一般機能"), this);
+    menu->setObjectName(QStringLiteral("326"));
+    auto add = [menu](int command, const QString& text, bool enabled) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::number(command));
+        action->setData(command);
+        action->setEnabled(enabled);
+        return action;
+    };
+    // The capacity dialog and the picture arrive with their own windows;
+    // until then they are listed but grayed.
+    add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
+    add(ID_COILCAP, QStringLiteral("コイル容量"), m_pCoilCapDlg != nullptr);
+    add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
+    menu->addSeparator();
+    add(ID_CONST_DB, QStringLiteral("乾球温度一定"), !m_strDb.isEmpty());
+    add(ID_CONST_WB, QStringLiteral("湿球温度一定"), !m_strWb.isEmpty());
+    add(ID_CONST_RH, QStringLiteral("相対湿度一定"), !m_strRh.isEmpty());
+    add(ID_CONST_DP, QStringLiteral("露点温度一定"), !m_strDp.isEmpty());
+    add(ID_CONST_HI, QStringLiteral("エンタルピ一定"), !m_strHi.isEmpty());
+    add(ID_CONST_XI, QStringLiteral("絶対湿度一定"), !m_strXi.isEmpty());
+    menu->addSeparator();
+    QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), true);
+    range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
+    menu->addSeparator();
+    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), false);
+    const QString about = LoadResString(101);
+    if (!about.isEmpty()) {
+        menu->addSeparator();
+        add(ID_ABOUT, about, true);
+    }
+    return menu;
+}
+
+void CZephDlgJ::ShowPopupMenu(const QPoint& globalPos) {
+    UpdateData(true);
+    std::unique_ptr<QMenu> menu(CreatePopupMenu());
+    int chosen = 0;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            connect(action, &QAction::triggered, menu.get(),
+                    [&chosen, action] { chosen = action->data().toInt(); });
+        }
+    }
+    menu->exec(globalPos);
+    menu.reset();
+    if (chosen != 0) {
+        OnMenuCommand(chosen);
+    }
+}
+
+void CZephDlgJ::OnMenuCommand(int command) {
+    switch (command) {
+        case ID_CONST_DB:
+        case ID_CONST_WB:
+        case ID_CONST_RH:
+        case ID_CONST_DP:
+        case ID_CONST_HI:
+        case ID_CONST_XI:
+            OnConstantProperty(command);
+            break;
+        case ID_CALCULATOR:
+            OpenToolWindow(m_pCalculatorDlg);
+            break;
+        case ID_COILCAP:
+            OpenToolWindow(m_pCoilCapDlg);
+            break;
+        case ID_VIEW_RANGE:
+            OnViewRangeDialog();
+            break;
+        case ID_ABOUT:
+            ShowAboutBox();
+            break;
+        default:
+            break;
+    }
+}
+
+void CZephDlgJ::contextMenuEvent(QContextMenuEvent* event) {
+    ShowPopupMenu(event->globalPos());
+    event->accept();
+}
+
+void CZephDlgJ::ShowAboutBox() {
+    CAboutDlg about(this);
+    about.exec();
+}
