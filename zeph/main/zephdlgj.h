@@ -21,7 +21,8 @@ class QPushButton;
 
 namespace zeph {
 class CEngineMessageGuard;
-}
+class CFileUiGuard;
+}  // namespace zeph
 
 // The main window: the chart on the left, the point box, pressure, system
 // name, the range and unit selectors and the process buttons on the right.
@@ -279,6 +280,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     CFieldEdit* m_editXi = nullptr;
     CFieldEdit* m_editDn = nullptr;
     std::unique_ptr<zeph::CEngineMessageGuard> m_engineMessages;
+    // The file library's dialogs and messages go through zeph::Ui().
+    std::unique_ptr<zeph::CFileUiGuard> m_fileDialogs;
     // The user edited a property box while a calculated point was pending:
     // that point no longer matches the boxes and was withdrawn.
     bool m_bWithdrawn = false;
