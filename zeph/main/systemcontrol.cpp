@@ -1,8 +1,12 @@
 #include <QCloseEvent>
 
+#include "capacity/writefile.h"
 #include "chart/staticgraph.h"
 #include "main/fieldedit.h"
+#include "main/fileui.h"
+#include "main/ui.h"
 #include "main/zephdlgj.h"
+#include "resources/strings.h"
 
 // Reset, finish and close: the archive of finished systems and the end of
 // the run.
@@ -12,7 +16,10 @@ void CZephDlgJ::ResetSystem() {
     // archived is the one the user sees.
     UpdateData(true);
     m_AllPoints.append(m_Graph->PointList);
+    // A capacity result produced since the last archive goes with this
+    // system, once.
     if (m_bEqcPending == 1) {
+        m_EqcResults.append(m_EqcResult);
         m_bEqcPending = 0;
     }
     if (m_AllPoints.size() > m_nArchivedCount) {
@@ -38,11 +45,34 @@ void CZephDlgJ::ResetSystem() {
 
 void CZephDlgJ::OnOK() {
     UpdateData(true);
+    // Only a result not yet archived: never a default or an earlier one.
+    if (m_bEqcPending == 1) {
+        m_EqcResults.append(m_EqcResult);
+    }
     m_SystemNames.append(m_strSystem);
     m_AllPoints.append(m_Graph->PointList);
+    if (!m_AllPoints.isEmpty()) {
+        OfferReport();
+    }
     m_Graph->PointList.clear();
     m_bEqcPending = 0;
     QDialog::done(QDialog::Accepted);
+}
+
+void CZephDlgJ::OfferReport() {
+    // The run is lost once the dialog ends: only a written report or a No
+    // ends the asking.
+    for (;;) {
+        if (zeph::ShowMessage(zeph::LoadResString(6106), zeph::MsgIcon::Question,
+                              zeph::MsgButtons::YesNo) != zeph::MsgAnswer::Yes) {
+            return;
+        }
+        CWriteFile report(ReportData{m_AllPoints, m_SystemNames, m_EqcResults});
+        if (report.Write(QStringLiteral("ZephData"), zeph::DocumentsFolder()) ==
+            CWriteFile::Result::Written) {
+            return;
+        }
+    }
 }
 
 void CZephDlgJ::OnClose() {

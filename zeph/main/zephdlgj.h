@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "capacity/autocalret.h"
 #include "corvo/zephdata.h"
 #include "dialogs/dialoghost.h"
 
@@ -230,6 +231,10 @@ class CZephDlgJ : public QDialog, public CDialogHost {
 
     QStringList m_SystemNames;     // one name per finished system, in order
     QList<CZephData> m_AllPoints;  // the points of all finished systems
+    // The last capacity result, and the results archived with their systems
+    // (m_EqcResult is appended once, on reset or finish, when m_bEqcPending).
+    CAutoCal_Ret m_EqcResult;
+    QList<CAutoCal_Ret> m_EqcResults;
 
     CFieldEdit* m_editName = nullptr;
     CFieldEdit* m_editPressure = nullptr;
@@ -291,4 +296,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void OnValueEdited(CFieldEdit* box);
     // Sizes and places the window inside the available area of its screen.
     void FitToScreen();
+    // Asks whether to record the run in the report file and writes it, asking
+    // again after a failed or cancelled write, until it is written or
+    // declined.
+    void OfferReport();
 };

@@ -463,6 +463,7 @@ void MainDialogTest::finishArchivesEverySystemInOrder() {
     rig.AddPoint(QStringLiteral("25"), QStringLiteral("50"));
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
     rig.AddPoint(QStringLiteral("30"), QStringLiteral("40"));
+    rig.ui.answers << zeph::MsgAnswer::No;  // no report
     QTest::mouseClick(d.Control(1), Qt::LeftButton);
 
     QVERIFY(!d.isVisible());
@@ -477,7 +478,7 @@ void MainDialogTest::finishArchivesEverySystemInOrder() {
         QCOMPARE(d.m_AllPoints.at(i).N, numbers[i]);
     }
     QCOMPARE(d.GetPointCount(), 0);
-    QVERIFY(rig.ui.messages.isEmpty());
+    QCOMPARE(rig.ui.Texts(), QStringList{QStringLiteral("データをファイルに記録しますか　？")});
 }
 
 void MainDialogTest::closeRecordsNothing() {
@@ -489,6 +490,7 @@ void MainDialogTest::closeRecordsNothing() {
     QVERIFY(rig.dlg->m_SystemNames.isEmpty());
     QVERIFY(rig.dlg->m_AllPoints.isEmpty());
     QVERIFY(rig.ui.messages.isEmpty());
+    QVERIFY(rig.ui.fileRequests.isEmpty());
 }
 
 void MainDialogTest::withoutADesktopTheProgramSaysSoAndFails() {
