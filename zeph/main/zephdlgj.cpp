@@ -639,7 +639,8 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), false);
     range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
     menu->addSeparator();
-    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), false);
+    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), !m_Graph->PointList.isEmpty());
+    add(ID_EXPORT_PICTURE, QStringLiteral("画像ファイルに保存 (PNG / PDF)..."), true);
     const QString about = LoadResString(101);
     if (!about.isEmpty()) {
         menu->addSeparator();
@@ -674,6 +675,12 @@ void CZephDlgJ::OnMenuCommand(int command) {
         case ID_CONST_HI:
         case ID_CONST_XI:
             OnConstantProperty(command);
+            break;
+        case ID_SAVE_BITMAP:
+            SaveChartBitmap();
+            break;
+        case ID_EXPORT_PICTURE:
+            ExportChartPicture();
             break;
         case ID_ABOUT:
             ShowAboutBox();

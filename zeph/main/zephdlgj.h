@@ -84,6 +84,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
         ID_CONST_XI = 35777,
         ID_VIEW_RANGE = 35794,
         ID_SAVE_BITMAP = 35795,
+        // The chart as a PNG picture or a PDF page.
+        ID_EXPORT_PICTURE = 35796,
         ID_ABOUT = 16,
     };
 
@@ -210,6 +212,12 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void ResetSystem();
     void OnOK();
     void OnClose();
+    // The chart with the system name at (10, 10) as a 16-colour BMP file,
+    // proposed as "<system name>.bmp" in the documents folder.
+    void SaveChartBitmap();
+    // The chart as drawn now as a PNG picture at twice its pixels, or as a
+    // PDF page (A4 landscape) with the system name, chosen in a save dialog.
+    void ExportChartPicture();
 
     // The context menu as ShowPopupMenu offers it (items carry their command
     // number as objectName and as data). The caller owns it.

@@ -389,11 +389,12 @@ void MainDialogTest::contextMenuGraysEmptyBoxesAndEndsWithAbout() {
             "表示範囲オプション",
             "-",
             "ビットマップ画像の保存",
+            "画像ファイルに保存 (PNG / PDF)...",
             "-",
             "&About Zeph...",
         };
         QCOMPARE(texts, expected);
-        const int enabled[] = {35782, 35777, 16};
+        const int enabled[] = {35782, 35777, 35796, 16};
         const int grayed[] = {35789, 35791, 35790, 35781, 35780, 35779, 35776, 35794, 35795};
         for (int c : enabled) {
             QVERIFY2(MainDialogRig::Item(menu, c)->isEnabled(), qPrintable(QString::number(c)));
