@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "chart/staticgraph.h"
 #include "dialogs/coilcapdlgj.h"
 #include "dialogs/generaldlgj.h"
 #include "main/aboutdlg.h"
@@ -25,8 +26,8 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
         action->setEnabled(enabled);
         return action;
     };
-    // The capacity dialog and the picture arrive with their own windows;
-    // until then they are listed but grayed.
+    // The capacity dialog arrives with its own window; until then it is
+    // listed but grayed.
     add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
     add(ID_COILCAP, QStringLiteral("コイル容量"), m_pCoilCapDlg != nullptr);
     add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
@@ -41,7 +42,8 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), true);
     range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
     menu->addSeparator();
-    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), false);
+    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), !m_Graph->PointList.isEmpty());
+    add(ID_EXPORT_PICTURE, QStringLiteral("画像ファイルに保存 (PNG / PDF)..."), true);
     const QString about = LoadResString(101);
     if (!about.isEmpty()) {
         menu->addSeparator();
@@ -85,6 +87,12 @@ void CZephDlgJ::OnMenuCommand(int command) {
             break;
         case ID_VIEW_RANGE:
             OnViewRangeDialog();
+            break;
+        case ID_SAVE_BITMAP:
+            SaveChartBitmap();
+            break;
+        case ID_EXPORT_PICTURE:
+            ExportChartPicture();
             break;
         case ID_ABOUT:
             ShowAboutBox();

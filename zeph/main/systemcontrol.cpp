@@ -1,8 +1,12 @@
 #include <QCloseEvent>
 
+#include "capacity/writefile.h"
 #include "chart/staticgraph.h"
 #include "main/fieldedit.h"
+#include "main/fileui.h"
+#include "main/ui.h"
 #include "main/zephdlgj.h"
+#include "resources/strings.h"
 
 // Reset, finish and close: the archive of finished systems and the end of
 // the run.
@@ -48,10 +52,29 @@ void CZephDlgJ::OnOK() {
     }
     m_SystemNames.append(m_strSystem);
     m_AllPoints.append(m_Graph->PointList);
+    if (!m_AllPoints.isEmpty()) {
+        OfferReport();
+    }
     m_Graph->PointList.clear();
     m_bEqcPending = 0;
     DeleteToolWindows();
     QDialog::done(QDialog::Accepted);
+}
+
+void CZephDlgJ::OfferReport() {
+    // The run is lost once the dialog ends: only a written report or a No
+    // ends the asking.
+    for (;;) {
+        if (zeph::ShowMessage(zeph::LoadResString(6106), zeph::MsgIcon::Question,
+                              zeph::MsgButtons::YesNo) != zeph::MsgAnswer::Yes) {
+            return;
+        }
+        CWriteFile report(ReportData{m_AllPoints, m_SystemNames, m_EqcResults});
+        if (report.Write(QStringLiteral("ZephData"), zeph::DocumentsFolder()) ==
+            CWriteFile::Result::Written) {
+            return;
+        }
+    }
 }
 
 void CZephDlgJ::OnClose() {

@@ -1,23 +1,42 @@
 #include "main/ui.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace zeph {
 
-CUserInterface::~CUserInterface() = default;
+namespace {
 
-MsgAnswer CDesktopUserInterface::MessageBox(QWidget* parent, const QString& text,
-                                            const QString& caption, MsgIcon icon,
-                                            MsgButtons buttons) {
+// A dialog without a parent given opens over the active window.
+QWidget* DialogParent(QWidget* parent) {
     if (parent == nullptr) {
         parent = QApplication::activeModalWidget();
     }
     if (parent == nullptr) {
         parent = QApplication::activeWindow();
     }
-    QMessageBox box(parent);
+    return parent;
+}
+
+// "ext" of a name filter that ends in "(*.ext)"; empty for any other.
+QString FilterSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^ ()*?]+)\\)$"));
+    const QRegularExpressionMatch match = pattern.match(filter.trimmed());
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+}  // namespace
+
+CUserInterface::~CUserInterface() = default;
+
+MsgAnswer CDesktopUserInterface::MessageBox(QWidget* parent, const QString& text,
+                                            const QString& caption, MsgIcon icon,
+                                            MsgButtons buttons) {
+    QMessageBox box(DialogParent(parent));
     box.setWindowTitle(caption);
     box.setText(text);
     switch (icon) {
@@ -69,6 +88,58 @@ MsgAnswer CDesktopUserInterface::MessageBox(QWidget* parent, const QString& text
 
 void CDesktopUserInterface::Beep() {
     QApplication::beep();
+}
+
+std::optional<QString> CDesktopUserInterface::OpenFileDialog(QWidget* parent,
+                                                             const FileDialogRequest& request) {
+    return FileDialog(parent, request, false);
+}
+
+std::optional<QString> CDesktopUserInterface::SaveFileDialog(QWidget* parent,
+                                                             const FileDialogRequest& request) {
+    return FileDialog(parent, request, true);
+}
+
+std::optional<QString> CDesktopUserInterface::FileDialog(QWidget* parent,
+                                                         const FileDialogRequest& request,
+                                                         bool save) {
+    QFileDialog dialog(DialogParent(parent), request.caption);
+    const QFileInfo proposed(request.proposedPath);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save || request.createPrompt ? QFileDialog::AnyFile
+                                                    : QFileDialog::ExistingFile);
+    if (save && !request.overwritePrompt) {
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    if (!request.nameFilters.isEmpty()) {
+        dialog.setNameFilters(request.nameFilters);
+    }
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // A name typed without an extension gets the one of the chosen type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &request](const QString& filter) {
+                         const QString suffix = FilterSuffix(filter);
+                         dialog.setDefaultSuffix(suffix.isEmpty() ? request.defaultSuffix : suffix);
+                     });
+    if (!request.proposedPath.isEmpty()) {
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        const QString chosen = dialog.selectedFiles().constFirst();
+        if (!save && request.createPrompt && !QFileInfo::exists(chosen)) {
+            const QString question =
+                chosen + QStringLiteral("\nこのファイルは存在しません。作成しますか？");
+            if (MessageBox(&dialog, question, dialog.windowTitle(), MsgIcon::Exclamation,
+                           MsgButtons::YesNo) != MsgAnswer::Yes) {
+                continue;
+            }
+        }
+        return chosen;
+    }
 }
 
 namespace {

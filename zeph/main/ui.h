@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 #include "corvo/message.h"
 
@@ -16,6 +19,24 @@ enum class MsgIcon { Stop, Question, Exclamation, Information };
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
+// What an open or save dialog shows.
+struct FileDialogRequest {
+    // The window title; empty for the desktop's own ("Save As", "Open").
+    QString caption;
+    // The folder and file name the dialog starts with, an absolute path.
+    QString proposedPath;
+    // Added to a name typed without an extension ("txt"). A filter of the
+    // form "… (*.ext)" chosen in the dialog makes its ext the default.
+    QString defaultSuffix;
+    // The file-type list ("txt Files (*.txt)"), the first one selected.
+    QStringList nameFilters;
+    // Save dialog: ask before an existing file is chosen for replacing.
+    bool overwritePrompt = false;
+    // Open dialog: a file that does not exist may be chosen once the user
+    // confirmed that it is to be created; otherwise only existing files.
+    bool createPrompt = false;
+};
+
 class CUserInterface {
   public:
     virtual ~CUserInterface();
@@ -27,14 +48,29 @@ class CUserInterface {
                                  MsgIcon icon, MsgButtons buttons) = 0;
     // The simple warning beep of the desktop.
     virtual void Beep() = 0;
+    // Modal open and save dialogs over parent (nullptr: over the active
+    // window): the absolute path of the chosen file, or nothing when the
+    // user cancelled.
+    virtual std::optional<QString> OpenFileDialog(QWidget* parent,
+                                                  const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> SaveFileDialog(QWidget* parent,
+                                                  const FileDialogRequest& request) = 0;
 };
 
-// The desktop implementation: QMessageBox and QApplication::beep.
+// The desktop implementation: QMessageBox, QApplication::beep and
+// QFileDialog.
 class CDesktopUserInterface : public CUserInterface {
   public:
     MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgIcon icon,
                          MsgButtons buttons) override;
     void Beep() override;
+    std::optional<QString> OpenFileDialog(QWidget* parent,
+                                          const FileDialogRequest& request) override;
+    std::optional<QString> SaveFileDialog(QWidget* parent,
+                                          const FileDialogRequest& request) override;
+
+  private:
+    std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request, bool save);
 };
 
 // The object in use; the desktop one until another is installed.

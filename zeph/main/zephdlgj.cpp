@@ -20,6 +20,7 @@
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
 #include "main/fieldedit.h"
+#include "main/fileui.h"
 #include "main/pointtext.h"
 #include "main/ui.h"
 #include "resources/appicon.h"
@@ -79,6 +80,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     m_Graph->MinXi = m.minXi;
 
     m_engineMessages = std::make_unique<zeph::CEngineMessageGuard>();
+    m_fileDialogs = std::make_unique<zeph::CFileUiGuard>();
     CreateToolWindows();
     // Enter, Escape, the arrows, N and Y are taken before any control of
     // this dialog sees them.

@@ -26,7 +26,8 @@ class QPushButton;
 
 namespace zeph {
 class CEngineMessageGuard;
-}
+class CFileUiGuard;
+}  // namespace zeph
 
 // The main window: the chart on the left, the point box, pressure, system
 // name, the range and unit selectors and the process buttons on the right.
@@ -87,6 +88,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
         ID_CONST_XI = 35777,
         ID_VIEW_RANGE = 35794,
         ID_SAVE_BITMAP = 35795,
+        // The chart as a PNG picture or a PDF page.
+        ID_EXPORT_PICTURE = 35796,
         ID_ABOUT = 16,
     };
 
@@ -213,6 +216,12 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void ResetSystem();
     void OnOK();
     void OnClose();
+    // The chart with the system name at (10, 10) as a 16-colour BMP file,
+    // proposed as "<system name>.bmp" in the documents folder.
+    void SaveChartBitmap();
+    // The chart as drawn now as a PNG picture at twice its pixels, or as a
+    // PDF page (A4 landscape) with the system name, chosen in a save dialog.
+    void ExportChartPicture();
 
     // The context menu as ShowPopupMenu offers it (items carry their command
     // number as objectName and as data). The caller owns it.
@@ -316,6 +325,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     CFieldEdit* m_editXi = nullptr;
     CFieldEdit* m_editDn = nullptr;
     std::unique_ptr<zeph::CEngineMessageGuard> m_engineMessages;
+    // The file library's dialogs and messages go through zeph::Ui().
+    std::unique_ptr<zeph::CFileUiGuard> m_fileDialogs;
     // The user edited a property box while a calculated point was pending:
     // that point no longer matches the boxes and was withdrawn.
     bool m_bWithdrawn = false;
@@ -325,4 +336,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void OnValueEdited(CFieldEdit* box);
     // Sizes and places the window inside the available area of its screen.
     void FitToScreen();
+    // Asks whether to record the run in the report file and writes it, asking
+    // again after a failed or cancelled write, until it is written or
+    // declined.
+    void OfferReport();
 };

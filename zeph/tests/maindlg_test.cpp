@@ -390,11 +390,12 @@ void MainDialogTest::contextMenuGraysEmptyBoxesAndEndsWithAbout() {
             "表示範囲オプション",
             "-",
             "ビットマップ画像の保存",
+            "画像ファイルに保存 (PNG / PDF)...",
             "-",
             "&About Zeph...",
         };
         QCOMPARE(texts, expected);
-        const int enabled[] = {35789, 35791, 35782, 35777, 35794, 16};
+        const int enabled[] = {35789, 35791, 35782, 35777, 35794, 35796, 16};
         const int grayed[] = {35790, 35781, 35780, 35779, 35776, 35795};
         for (int c : enabled) {
             QVERIFY2(MainDialogRig::Item(menu, c)->isEnabled(), qPrintable(QString::number(c)));
@@ -464,6 +465,7 @@ void MainDialogTest::finishArchivesEverySystemInOrder() {
     rig.AddPoint(QStringLiteral("25"), QStringLiteral("50"));
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
     rig.AddPoint(QStringLiteral("30"), QStringLiteral("40"));
+    rig.ui.answers << zeph::MsgAnswer::No;  // no report
     QTest::mouseClick(d.Control(1), Qt::LeftButton);
 
     QVERIFY(!d.isVisible());
@@ -478,7 +480,7 @@ void MainDialogTest::finishArchivesEverySystemInOrder() {
         QCOMPARE(d.m_AllPoints.at(i).N, numbers[i]);
     }
     QCOMPARE(d.GetPointCount(), 0);
-    QVERIFY(rig.ui.messages.isEmpty());
+    QCOMPARE(rig.ui.Texts(), QStringList{QStringLiteral("データをファイルに記録しますか　？")});
 }
 
 void MainDialogTest::closeRecordsNothing() {
@@ -490,6 +492,7 @@ void MainDialogTest::closeRecordsNothing() {
     QVERIFY(rig.dlg->m_SystemNames.isEmpty());
     QVERIFY(rig.dlg->m_AllPoints.isEmpty());
     QVERIFY(rig.ui.messages.isEmpty());
+    QVERIFY(rig.ui.fileRequests.isEmpty());
 }
 
 void MainDialogTest::withoutADesktopTheProgramSaysSoAndFails() {

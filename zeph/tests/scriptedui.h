@@ -1,12 +1,16 @@
 #pragma once
 
 // A user interface for tests: records every message box (exact text,
-// caption, icon, buttons) and every beep, and answers message boxes from a
-// script. Install it for the life of a test with CScriptedUi::Scope.
+// caption, icon, buttons), every beep and every file dialog, and answers
+// message boxes and file dialogs from a script. Install it for the life of a
+// test with CScriptedUi::Scope.
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
+
+#include <optional>
 
 #include "main/ui.h"
 
@@ -19,9 +23,15 @@ class CScriptedUi : public zeph::CUserInterface {
         zeph::MsgButtons buttons;
     };
 
+    struct FileRequest {
+        bool save;  // a save dialog, else an open dialog
+        zeph::FileDialogRequest request;
+    };
+
     zeph::MsgAnswer MessageBox(QWidget*, const QString& text, const QString& caption,
                                zeph::MsgIcon icon, zeph::MsgButtons buttons) override {
         messages.append({text, caption, icon, buttons});
+        GuardRunaway();
         if (!answers.isEmpty()) {
             return answers.takeFirst();
         }
@@ -38,6 +48,13 @@ class CScriptedUi : public zeph::CUserInterface {
 
     void Beep() override { ++beeps; }
 
+    std::optional<QString> OpenFileDialog(QWidget*, const zeph::FileDialogRequest& r) override {
+        return FileDialog(false, r);
+    }
+    std::optional<QString> SaveFileDialog(QWidget*, const zeph::FileDialogRequest& r) override {
+        return FileDialog(true, r);
+    }
+
     QStringList Texts() const {
         QStringList texts;
         for (const Message& m : messages) {
@@ -50,12 +67,41 @@ class CScriptedUi : public zeph::CUserInterface {
         messages.clear();
         answers.clear();
         beeps = 0;
+        fileRequests.clear();
+        fileAnswers.clear();
     }
 
     QList<Message> messages;
     QList<zeph::MsgAnswer> answers;
     int beeps = 0;
+    QList<FileRequest> fileRequests;
+    // One answer per file dialog: a path, "" for the proposed path as it
+    // stands, std::nullopt for Cancel. Unscripted dialogs are cancelled.
+    QList<std::optional<QString>> fileAnswers;
 
+  private:
+    std::optional<QString> FileDialog(bool save, const zeph::FileDialogRequest& r) {
+        fileRequests.append({save, r});
+        GuardRunaway();
+        if (fileAnswers.isEmpty()) {
+            return std::nullopt;
+        }
+        std::optional<QString> answer = fileAnswers.takeFirst();
+        if (answer && answer->isEmpty()) {
+            answer = r.proposedPath;
+        }
+        return answer;
+    }
+
+    // A program that asks again until it gets an answer would loop for ever
+    // on an unscripted default; stop the test instead.
+    void GuardRunaway() const {
+        if (messages.size() + fileRequests.size() > 1000) {
+            qFatal("CScriptedUi: over 1000 questions; a dialog loop is not ending");
+        }
+    }
+
+  public:
     // Installs the scripted interface and restores the previous one.
     class Scope {
       public:

@@ -1,0 +1,197 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <cstdint>
+#include <span>
+
+#include "chart/staticgraph.h"
+#include "main/fileui.h"
+#include "main/ui.h"
+#include "main/zephdlgj.h"
+#include "tolvex/exfilecontrol.h"
+
+// Pictures of the chart: the 16-colour bitmap named after the system, and
+// the PNG and PDF export.
+
+namespace {
+
+// Resolution of the PDF's device units: one unit is one screen pixel of a
+// 96-dpi desktop, so the chart's one-pixel lines print 0.26 mm wide.
+constexpr int kPdfDpi = 96;
+
+// The chart's client as drawn now, at scale × its device pixels; painting
+// coordinates stay the widget's.
+QImage ChartImage(CStaticGraph& chart, double scale) {
+    const QSize size = chart.contentsRect().size();
+    const qreal ratio = chart.devicePixelRatioF() * scale;
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    chart.PaintChart(painter, QRect(QPoint(0, 0), size));
+    return image;
+}
+
+// The system name to show and to name files by; an empty name gives the
+// default one of the current system.
+QString PictureName(const QString& system, int systemCount) {
+    return system.trimmed().isEmpty() ? QString::asprintf("System %d", systemCount + 1) : system;
+}
+
+// A file name from the system name: a '/' cannot point into another folder.
+QString FileNameOf(const QString& name, const QString& extension) {
+    QString file = name;
+    file.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return file + QLatin1Char('.') + extension;
+}
+
+QString Failure(const QString& path, const QString& reason) {
+    return QStringLiteral("Can not save ") + QDir::toNativeSeparators(path) + QStringLiteral(" (") +
+           reason + QStringLiteral("). An existing file of that name is unchanged.");
+}
+
+// Opens a file that replaces path only when committed; an error text
+// otherwise. A file the user may not change is not replaced behind its back.
+QString OpenForReplacing(QSaveFile& file) {
+    const QFileInfo target(file.fileName());
+    if (target.exists() && !target.isWritable()) {
+        return Failure(file.fileName(), QStringLiteral("Permission denied"));
+    }
+    if (!file.open(QIODevice::WriteOnly)) {
+        return Failure(file.fileName(), file.errorString());
+    }
+    return {};
+}
+
+QString SavePng(const QImage& image, const QString& path) {
+    QSaveFile file(path);
+    if (QString error = OpenForReplacing(file); !error.isEmpty()) {
+        return error;
+    }
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return Failure(path, writer.errorString());
+    }
+    return file.commit() ? QString() : Failure(path, file.errorString());
+}
+
+// One A4 landscape page: the system name at the top, below it the chart in
+// the proportions it has on the screen, drawn as vectors.
+QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
+    QSaveFile file(path);
+    if (QString error = OpenForReplacing(file); !error.isEmpty()) {
+        return error;
+    }
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(kPdfDpi);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        pdf.setTitle(name);
+        pdf.setCreator(zeph::AppTitle());
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            file.cancelWriting();
+            return Failure(path, QStringLiteral("the PDF page could not be started"));
+        }
+        const QRect page(0, 0, pdf.width(), pdf.height());
+        QFont titleFont = chart.font();
+        titleFont.setPointSize(14);
+        const QFontMetrics metrics(titleFont, &pdf);
+        painter.setFont(titleFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(page.left(), page.top(), page.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+        const QRect area = page.adjusted(0, metrics.height() * 3 / 2, 0, 0);
+        QSize size = chart.contentsRect().size();
+        size = size.isEmpty() ? area.size() : size.scaled(area.size(), Qt::KeepAspectRatio);
+        const QRect target(area.left() + (area.width() - size.width()) / 2, area.top(),
+                           size.width(), size.height());
+        painter.setClipRect(target);
+        chart.PaintChart(painter, target);
+        painter.end();
+    }
+    return file.commit() ? QString() : Failure(path, file.errorString());
+}
+
+}  // namespace
+
+void CZephDlgJ::SaveChartBitmap() {
+    if (m_Graph->PointList.isEmpty()) {
+        return;
+    }
+    UpdateData(true);
+    const QString name = PictureName(m_strSystem, m_nSystemCount);
+    QImage image = ChartImage(*m_Graph, 1.0);
+    if (image.isNull()) {
+        zeph::ShowMessage(QStringLiteral("グラフの表示領域がないため、画像を保存できません。"),
+                          zeph::MsgIcon::Stop);
+        return;
+    }
+    {
+        // Black on the sheet's white, the top of the text at (10, 10).
+        QPainter painter(&image);
+        painter.setFont(m_Graph->font());
+        painter.setPen(Qt::black);
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(Qt::white);
+        painter.drawText(QRect(QPoint(10, 10), m_Graph->contentsRect().size()),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
+    }
+    const tolvex::RgbImage rgb{image.width(), image.height(),
+                               std::span(reinterpret_cast<const std::uint32_t*>(image.constBits()),
+                                         static_cast<std::size_t>(image.width()) * image.height())};
+    // The library proposes the file in the folder given, reports a file it
+    // cannot write and asks again; the working directory stays as it is.
+    CExFileControl().BitmapFileSave(name.toStdString(), rgb, 4,
+                                    zeph::DocumentsFolder().toStdString());
+}
+
+void CZephDlgJ::ExportChartPicture() {
+    UpdateData(true);
+    const QString name = PictureName(m_strSystem, m_nSystemCount);
+    QString folder = zeph::DocumentsFolder();
+    if (folder.isEmpty()) {
+        folder = QDir::currentPath();
+    }
+    zeph::FileDialogRequest request;
+    request.caption = QStringLiteral("画像ファイルに保存");
+    request.proposedPath = QDir(folder).filePath(FileNameOf(name, QStringLiteral("png")));
+    request.defaultSuffix = QStringLiteral("png");
+    request.nameFilters = {QStringLiteral("PNG 画像 (*.png)"), QStringLiteral("PDF 文書 (*.pdf)")};
+    request.overwritePrompt = true;
+    for (;;) {
+        const std::optional<QString> chosen = zeph::Ui().SaveFileDialog(this, request);
+        if (!chosen) {
+            return;
+        }
+        request.proposedPath = *chosen;
+        const QString suffix = QFileInfo(*chosen).suffix().toLower();
+        QString error;
+        if (suffix == QLatin1String("png")) {
+            error = SavePng(ChartImage(*m_Graph, 2.0), *chosen);
+        } else if (suffix == QLatin1String("pdf")) {
+            error = SavePdf(*m_Graph, name, *chosen);
+        } else {
+            zeph::ShowMessage(
+                QStringLiteral("ファイル名の拡張子を .png または .pdf にして下さい。"),
+                zeph::MsgIcon::Exclamation);
+            continue;
+        }
+        if (error.isEmpty()) {
+            return;
+        }
+        zeph::ShowMessage(error, zeph::MsgIcon::Stop);
+    }
+}
