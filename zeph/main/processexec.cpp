@@ -64,6 +64,7 @@ bool CZephDlgJ::ProcessCommandAvailable(int id) {
         case IDC_SLOPE:
         case IDC_DLT:
         case IDC_CP:
+        case IDC_EQC:
             return true;
         default:
             return false;
@@ -92,6 +93,9 @@ void CZephDlgJ::OnProcessCommand(int id) {
             break;
         case IDC_CP:
             OnShowPointCommand();
+            break;
+        case IDC_EQC:
+            OnEqcCommand(true);
             break;
         default:
             break;

@@ -621,11 +621,11 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
         action->setEnabled(enabled);
         return action;
     };
-    // The tool windows, the capacity dialog, the view range and the picture
-    // arrive with their own windows; until then they are listed but grayed.
+    // The tool windows, the view range and the picture arrive with their own
+    // windows; until then they are listed but grayed.
     add(ID_CALCULATOR, QStringLiteral("簡易計算器"), false);
     add(ID_COILCAP, QStringLiteral("コイル容量"), false);
-    add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
+    add(ID_EQC_INPUT, QStringLiteral("空調容量"), true);
     menu->addSeparator();
     add(ID_CONST_DB, QStringLiteral("乾球温度一定"), !m_strDb.isEmpty());
     add(ID_CONST_WB, QStringLiteral("湿球温度一定"), !m_strWb.isEmpty());
@@ -672,6 +672,9 @@ void CZephDlgJ::OnMenuCommand(int command) {
         case ID_CONST_HI:
         case ID_CONST_XI:
             OnConstantProperty(command);
+            break;
+        case ID_EQC_INPUT:
+            OnEqcCommand(false);
             break;
         case ID_ABOUT:
             ShowAboutBox();

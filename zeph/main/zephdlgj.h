@@ -178,6 +178,11 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // reaches. Adds nothing.
     double AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff, double Q);
 
+    // --- capacity calculation (capacity/capacitycommands.cpp) ---------------
+    // The capacity dialog, its room name preset to the system name (button
+    // EQC) or empty (menu); OK stores the conditions and enables 自動計算.
+    void OnEqcCommand(bool presetRoomName);
+
     // The pressure of a process, hPa, read from the pressure box.
     double ProcessPressure();
     // A process button (identifier id) pressed.
