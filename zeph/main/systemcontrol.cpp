@@ -1,5 +1,7 @@
 #include <QCloseEvent>
+#include <QPushButton>
 
+#include "capacity/autoeqcresultdlg.h"
 #include "chart/staticgraph.h"
 #include "main/fieldedit.h"
 #include "main/zephdlgj.h"
@@ -18,6 +20,8 @@ void CZephDlgJ::ResetSystem() {
         m_EqcResults.append(m_EqcResult);
         m_EqcInput = EqcConditions{};
         m_bEqcPending = 0;
+        // Nothing is left to calculate from.
+        m_btnAutoCalc->setEnabled(false);
     }
     if (m_AllPoints.size() > m_nArchivedCount) {
         m_nArchivedCount = static_cast<int>(m_AllPoints.size());
@@ -50,11 +54,13 @@ void CZephDlgJ::OnOK() {
     m_AllPoints.append(m_Graph->PointList);
     m_Graph->PointList.clear();
     m_bEqcPending = 0;
+    m_pEqcResultDlg->DestroyWindow();
     QDialog::done(QDialog::Accepted);
 }
 
 void CZephDlgJ::OnClose() {
     // Ends the run as cancelled: nothing is asked and nothing recorded.
+    m_pEqcResultDlg->DestroyWindow();
     QDialog::done(QDialog::Rejected);
 }
 
