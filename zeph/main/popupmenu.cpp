@@ -26,11 +26,9 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
         action->setEnabled(enabled);
         return action;
     };
-    // The capacity dialog arrives with its own window; until then it is
-    // listed but grayed.
     add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
     add(ID_COILCAP, QStringLiteral("コイル容量"), m_pCoilCapDlg != nullptr);
-    add(ID_EQC_INPUT, QStringLiteral("空調容量"), false);
+    add(ID_EQC_INPUT, QStringLiteral("空調容量"), true);
     menu->addSeparator();
     add(ID_CONST_DB, QStringLiteral("乾球温度一定"), !m_strDb.isEmpty());
     add(ID_CONST_WB, QStringLiteral("湿球温度一定"), !m_strWb.isEmpty());
@@ -87,6 +85,9 @@ void CZephDlgJ::OnMenuCommand(int command) {
             break;
         case ID_VIEW_RANGE:
             OnViewRangeDialog();
+            break;
+        case ID_EQC_INPUT:
+            OnEqcCommand(false);
             break;
         case ID_SAVE_BITMAP:
             SaveChartBitmap();

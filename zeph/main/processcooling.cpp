@@ -138,7 +138,9 @@ int CZephDlgJ::ProcSupplyByAirChange(int /*A*/, const _CORVO& a, double SHF, dou
     dlg.ContactFactor = CF;
     dlg.Pressure = P;
     dlg.MinOffCoilTemp = tOff;
-    if (m_bEqcPending == 1) {
+    // The room and loads of the capacity conditions, once the capacity
+    // dialog has stored them (the capacity calculation comes here with them).
+    if (m_EqcInput.floorArea > 0.0 && m_EqcInput.ceilingHeight > 0.0) {
         const EqcConditions& c = m_EqcInput;
         dlg.RoomVolumeText = zeph::Format("%8.0f", c.floorArea * c.ceilingHeight);
         dlg.TotalHeatText = zeph::Format("%10.0f", c.fanLoad + c.maxSensible + c.maxLatent);

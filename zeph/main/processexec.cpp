@@ -65,6 +65,7 @@ bool CZephDlgJ::ProcessCommandAvailable(int id) {
         case IDC_DLT:
         case IDC_CP:
         case IDC_CAP:
+        case IDC_EQC:
             return true;
         default:
             return false;
@@ -96,6 +97,9 @@ void CZephDlgJ::OnProcessCommand(int id) {
             break;
         case IDC_CAP:
             OnCapCommand();
+            break;
+        case IDC_EQC:
+            OnEqcCommand(true);
             break;
         default:
             break;

@@ -1,5 +1,7 @@
 #include <QCloseEvent>
+#include <QPushButton>
 
+#include "capacity/autoeqcresultdlg.h"
 #include "capacity/writefile.h"
 #include "chart/staticgraph.h"
 #include "main/fieldedit.h"
@@ -22,6 +24,8 @@ void CZephDlgJ::ResetSystem() {
         m_EqcResults.append(m_EqcResult);
         m_EqcInput = EqcConditions{};
         m_bEqcPending = 0;
+        // Nothing is left to calculate from.
+        m_btnAutoCalc->setEnabled(false);
     }
     if (m_AllPoints.size() > m_nArchivedCount) {
         m_nArchivedCount = static_cast<int>(m_AllPoints.size());
@@ -58,6 +62,7 @@ void CZephDlgJ::OnOK() {
     m_Graph->PointList.clear();
     m_bEqcPending = 0;
     DeleteToolWindows();
+    m_pEqcResultDlg->DestroyWindow();
     QDialog::done(QDialog::Accepted);
 }
 
@@ -80,6 +85,7 @@ void CZephDlgJ::OfferReport() {
 void CZephDlgJ::OnClose() {
     // Ends the run as cancelled: nothing is asked and nothing recorded.
     DeleteToolWindows();
+    m_pEqcResultDlg->DestroyWindow();
     QDialog::done(QDialog::Rejected);
 }
 

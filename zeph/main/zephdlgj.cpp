@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "capacity/autoeqcresultdlg.h"
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
 #include "main/fieldedit.h"
@@ -71,6 +72,11 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     setSizeGripEnabled(true);
 
     BuildControls();
+    // The capacity result window is a child, so that it takes input while
+    // this dialog runs modally; closed, it asks to be destroyed.
+    m_pEqcResultDlg = new CAutoEQC_ResultDlg(this, this, this);
+    connect(m_pEqcResultDlg, &CAutoEQC_ResultDlg::closed, this,
+            [this] { m_pEqcResultDlg->DestroyWindow(); });
 
     // The view range starts at the "M" preset.
     const RangePreset& m = kRangePresets[1];
@@ -154,6 +160,7 @@ void CZephDlgJ::BuildControls() {
 
     m_btnAutoCalc = makeButton(IDC_AUTOCALC, QStringLiteral("自動計算"), 6008);
     m_btnAutoCalc->setEnabled(false);
+    connect(m_btnAutoCalc, &QPushButton::clicked, this, &CZephDlgJ::RunCapacityCalculation);
 
     m_editPressure = makeEdit(IDC_PRESSURE, 110);
     m_editSystem = makeEdit(IDC_SYSTEM, 111);

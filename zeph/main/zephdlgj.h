@@ -14,10 +14,12 @@
 #include "dialogs/dialoghost.h"
 
 class CCoilCapDlgJ;
+class CAutoEQC_ResultDlg;
 class CFieldEdit;
 class CGeneralDlgJ;
 class CStaticGraph;
 class CToolDlg;
+struct CoilSolution;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -184,6 +186,17 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // reaches. Adds nothing.
     double AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff, double Q);
 
+    // --- capacity calculation (capacity/capacitycommands.cpp, capacitycalc.cpp)
+    // The capacity dialog, its room name preset to the system name (button
+    // EQC) or empty (menu); OK stores the conditions and enables 自動計算.
+    void OnEqcCommand(bool presetRoomName);
+    // 自動計算: adds the room, coil, bypass and outdoor-air points for the
+    // stored conditions, sizes the unit and shows the result; a run that
+    // cannot finish says why and leaves no result.
+    void RunCapacityCalculation();
+    // The result window shows result, opened when it is closed.
+    void ShowCapacityResult(const CAutoCal_Ret& result);
+
     // The pressure of a process, hPa, read from the pressure box.
     double ProcessPressure();
     // A process button (identifier id) pressed.
@@ -271,6 +284,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     QComboBox* m_comboRange = nullptr;
     CStaticGraph* m_Graph = nullptr;
     QPushButton* m_btnAutoCalc = nullptr;
+    // The capacity result window's object; its window comes and goes.
+    CAutoEQC_ResultDlg* m_pEqcResultDlg = nullptr;
 
     QString m_strPressure = QStringLiteral("1013.25");  // hPa
     QString m_strSystem;
@@ -316,6 +331,29 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // Tool windows: made with the dialog, deleted by finish and close.
     void CreateToolWindows();
     void DeleteToolWindows();
+
+    // Steps of the capacity calculation. Each returns false when the run
+    // stops (its message shown), with no result.
+    bool CalcSimpleCycle(const EqcConditions& c);
+    bool CalcBypassControl(const EqcConditions& c);
+    bool SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s);
+    // The air flow for the maximum load with the fan load it causes, m³/h;
+    // T (supply temperature) is raised to what the coil reaches and shf
+    // takes the last SHF. 0 (after a message) when it is not found.
+    double IterateFanLoad(int RM, const EqcConditions& c, double& T, double& shf);
+    bool AddOutdoorAirAndBuild(int system, const EqcConditions& c, const CoilSolution& s,
+                               double minCoilAirflow);
+    bool BuildCapacityResult(int system, const EqcConditions& c, const CoilSolution& s, int oaPoint,
+                             int mixPoint, double minCoilAirflow);
+    // Solves the point name from its dry bulb and wet bulb (or relative
+    // humidity) at P and adds it; true when the list grew by it.
+    bool AddCapacityPoint(const QString& name, double db, bool wetBulb, double value, double P);
+    // Adds the point a process produced (produced: its result) and waits
+    // for Yes; true when the list grew by it.
+    bool AcceptCapacityPoint(bool produced);
+    // The air flow (m³/h) that carries heat Q (kcal/h) between points a, b.
+    double AirflowBetween(int a, int b, double Q) const;
+    static double FanLoadOf(double airflow);
 
     CFieldEdit* m_editDb = nullptr;
     CFieldEdit* m_editWb = nullptr;

@@ -1,0 +1,342 @@
+#include "capacity/autoeqcdlg.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "corvo/corvoapp.h"
+#include "dialogs/dialoghost.h"
+#include "main/constants.h"
+#include "main/pointtext.h"
+#include "main/ui.h"
+#include "resources/strings.h"
+
+// The capacity dialog: its controls, what it shows on opening and OK.
+
+using zeph::Format;
+using zeph::LoadResString;
+
+namespace {
+
+// A stored number as the box shows it: shortest form, no trailing zeros.
+QString Number(double v) {
+    return Format("%.15g", v);
+}
+
+double OrDefault(double v, double fallback) {
+    return v != 0.0 ? v : fallback;
+}
+
+// Highest load a box takes, kcal/h or W.
+constexpr double kMaxLoad = 1000000.0;
+// Lowest share of sensible heat in the maximum load the unit is sized for.
+constexpr double kMinMaxShf = 0.6;
+
+}  // namespace
+
+CAutoEQCDlg::CAutoEQCDlg(const EqcConditions& conditions, CDialogHost* host, QWidget* parent)
+    : CProcessDlg(IDD, QStringLiteral("EQC ダイアログ"), host, parent), Conditions(conditions) {
+    BuildControls();
+    Prefill();
+    ConnectLiveHandlers();
+    Edit(IDC_ROOM_NAME)->setFocus(Qt::OtherFocusReason);
+}
+
+void CAutoEQCDlg::BuildControls() {
+    // Created in the order Tab visits them.
+    auto* top = new QGridLayout;
+    auto field = [this, top](int row, int column, const char* label, int id) {
+        QLineEdit* edit = MakeEdit(id);
+        QLabel* text = MakeLabel(QString::fromUtf8(label));
+        text->setBuddy(edit);
+        top->addWidget(text, row, column);
+        top->addWidget(edit, row, column + 1);
+        return edit;
+    };
+    field(0, 0, "部屋名など", IDC_ROOM_NAME);
+    field(1, 0, "床面積 (m2)", IDC_FLOOR_AREA);
+    field(1, 2, "天井高 (m)", IDC_CEILING);
+    m_system = new QComboBox(this);
+    m_system->setObjectName(QString::number(IDC_SYSTEM));
+    m_system->addItems({QStringLiteral("単純冷却サイクル"), QStringLiteral("バイパス制御")});
+    top->addWidget(MakeLabel(QStringLiteral("システム")), 2, 0);
+    top->addWidget(m_system, 2, 1);
+    field(2, 2, "外気量 (m3/h)", IDC_OA_FLOW);
+
+    // Outdoor and room air: the dry bulb, and the wet bulb or the relative
+    // humidity, whichever the radio button makes editable.
+    auto airGroup = [this](const char* title, const char* dbLabel, int db, int wb, int byWb,
+                           const char* wbLabel, int rh, int byRh, const char* rhLabel) {
+        auto* group = new QGroupBox(QString::fromUtf8(title), this);
+        auto* grid = new QGridLayout(group);
+        QLineEdit* dbEdit = MakeEdit(db);
+        QLabel* dbText = MakeLabel(QString::fromUtf8(dbLabel));
+        dbText->setBuddy(dbEdit);
+        grid->addWidget(dbText, 0, 0);
+        grid->addWidget(dbEdit, 0, 1);
+        QRadioButton* wbRadio = MakeRadio(byWb, QString::fromUtf8(wbLabel));
+        grid->addWidget(wbRadio, 1, 0);
+        grid->addWidget(MakeEdit(wb), 1, 1);
+        QRadioButton* rhRadio = MakeRadio(byRh, QString::fromUtf8(rhLabel));
+        grid->addWidget(rhRadio, 2, 0);
+        grid->addWidget(MakeEdit(rh), 2, 1);
+        auto* buttons = new QButtonGroup(group);
+        buttons->addButton(wbRadio);
+        buttons->addButton(rhRadio);
+        wbRadio->setChecked(true);
+        return group;
+    };
+    QGroupBox* outdoor = airGroup("外気", "外気（ＤＢ）（℃）", IDC_OA_DB, IDC_OA_WB, IDC_OA_BY_WB,
+                                  "（ＷＢ）（℃）", IDC_OA_RH, IDC_OA_BY_RH, "（ＲＨ）（％）");
+    QGroupBox* room = airGroup("室内", "室内（ＤＢ）（℃）", IDC_ROOM_DB, IDC_ROOM_WB,
+                               IDC_ROOM_BY_WB, "（ＷＢ）", IDC_ROOM_RH, IDC_ROOM_BY_RH, "（ＲＨ）");
+    auto* air = new QHBoxLayout;
+    air->addWidget(outdoor);
+    air->addWidget(room);
+
+    // Loads: total, sensible (each with its unit) and the SHF they give.
+    auto* loadsBox = new QGroupBox(QStringLiteral("負荷"), this);
+    auto* loads = new QGridLayout(loadsBox);
+    const struct {
+        const char* label;
+        int id;
+        int unit;
+        int shf;
+        const char* shfLabel;
+    } pairs[] = {
+        {"最大 全熱", IDC_MAX_TOTAL, IDC_UNIT_MAX_TOTAL, 0, nullptr},
+        {"最大 顕熱", IDC_MAX_SENSIBLE, IDC_UNIT_MAX_SENSIBLE, IDC_MAX_SHF, "最大 SHF"},
+        {"最小 全熱", IDC_MIN_TOTAL, IDC_UNIT_MIN_TOTAL, 0, nullptr},
+        {"最小 顕熱", IDC_MIN_SENSIBLE, IDC_UNIT_MIN_SENSIBLE, IDC_MIN_SHF, "最小 SHF"},
+    };
+    int column = 0;
+    int row = 0;
+    for (const auto& p : pairs) {
+        QLineEdit* edit = MakeEdit(p.id);
+        edit->setAlignment(Qt::AlignRight);
+        QLabel* text = MakeLabel(QString::fromUtf8(p.label));
+        text->setBuddy(edit);
+        loads->addWidget(text, row, column);
+        loads->addWidget(edit, row, column + 1);
+        loads->addWidget(MakeLabel(QStringLiteral("(kcal/h)"), p.unit), row, column + 2);
+        column += 3;
+        if (p.shf != 0) {
+            QLineEdit* shf = MakeEdit(p.shf);
+            shf->setReadOnly(true);
+            shf->setFocusPolicy(Qt::NoFocus);
+            loads->addWidget(MakeLabel(QString::fromUtf8(p.shfLabel)), row, column);
+            loads->addWidget(shf, row, column + 1);
+            column = 0;
+            ++row;
+        }
+    }
+
+    auto* coil = new QGridLayout;
+    auto coilField = [this, coil](int column, const char* label, int id) {
+        QLineEdit* edit = MakeEdit(id);
+        QLabel* text = MakeLabel(QString::fromUtf8(label));
+        text->setBuddy(edit);
+        coil->addWidget(text, 0, column);
+        coil->addWidget(edit, 1, column);
+    };
+    // The value is in mb (hPa), as in the main window's pressure box.
+    coilField(0, "大気圧 (mb)", IDC_PRESSURE);
+    coilField(1, "Ｃ．Ｆ", IDC_CF);
+    coilField(2, "換気回数 (N/H)", IDC_AIR_CHANGES);
+    coilField(3, "吹出温度 (℃)", IDC_SUPPLY_TEMP);
+
+    QPushButton* ok = MakeButton(IDC_OK, QStringLiteral("OK"));
+    QPushButton* cancel = MakeButton(IDC_CANCEL, QStringLiteral("キャンセル"));
+    connect(ok, &QPushButton::clicked, this, &CAutoEQCDlg::OnOK);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(
+        MakeLabel(QStringLiteral("入力ボックスの移動は、Tab / Shift+ Tab をお使いください。")), 1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(air);
+    layout->addWidget(loadsBox);
+    layout->addLayout(coil);
+    layout->addLayout(buttons);
+}
+
+double CAutoEQCDlg::LoadFactor() const {
+    return m_nUnitMode == 1 ? CCorvoFunction().CALWKJ(1) : 1.0;
+}
+
+void CAutoEQCDlg::Prefill() {
+    m_nUnitMode = Host() != nullptr ? Host()->UnitMode() : 0;
+    QString unit = QStringLiteral("(kcal/h)");
+    if (m_nUnitMode == 0) {
+        unit = LoadResString(6220);
+    } else if (m_nUnitMode == 1) {
+        unit = LoadResString(6221);
+    }
+    for (int id :
+         {IDC_UNIT_MAX_TOTAL, IDC_UNIT_MAX_SENSIBLE, IDC_UNIT_MIN_TOTAL, IDC_UNIT_MIN_SENSIBLE}) {
+        static_cast<QLabel*>(Control(id))->setText(unit);
+    }
+    OnHumidityMode(IDC_OA_WB, IDC_OA_RH, true);
+    OnHumidityMode(IDC_ROOM_WB, IDC_ROOM_RH, true);
+
+    const EqcConditions& c = Conditions;
+    SetText(IDC_ROOM_NAME, c.roomName);
+    if (c.floorArea != 0.0) {
+        SetText(IDC_FLOOR_AREA, Number(c.floorArea));
+    }
+    if (c.ceilingHeight != 0.0) {
+        SetText(IDC_CEILING, Number(c.ceilingHeight));
+    }
+    const double P = OrDefault(c.pressure, EqcConditions::kDefaultPressure);
+    SetText(IDC_CF, Number(OrDefault(c.contactFactor, EqcConditions::kDefaultContactFactor)));
+    SetText(IDC_PRESSURE, Number(P));
+    SetText(IDC_AIR_CHANGES,
+            Number(OrDefault(c.airChangeRate, EqcConditions::kDefaultAirChangeRate)));
+    SetText(IDC_SUPPLY_TEMP, Number(OrDefault(c.supplyTemp, EqcConditions::kDefaultSupplyTemp)));
+    const int system = c.system == 1 ? 1 : 0;
+    m_system->setCurrentIndex(system);
+    ApplySystem(system);
+
+    const CCorvoApp corvo;
+    const double oaDb = OrDefault(c.outdoorDb, EqcConditions::kDefaultOutdoorDb);
+    const double oaWb = OrDefault(c.outdoorWb, EqcConditions::kDefaultOutdoorWb);
+    SetText(IDC_OA_DB, Format("%.2f", oaDb));
+    SetText(IDC_OA_WB, Format("%.2f", oaWb));
+    ShowTemp(IDC_OA_RH, corvo.cal_DBWB(oaDb, oaWb, P).Rh);
+    const double roomDb = OrDefault(c.roomDb, EqcConditions::kDefaultRoomDb);
+    const double roomRh = OrDefault(c.roomRh, EqcConditions::kDefaultRoomRh);
+    SetText(IDC_ROOM_DB, Format("%.2f", roomDb));
+    SetText(IDC_ROOM_RH, Format("%.2f", roomRh));
+    ShowTemp(IDC_ROOM_WB, corvo.cal_DBRH(roomDb, roomRh, P).Wb);
+
+    SetText(IDC_OA_FLOW, Number(c.outdoorAirflow));
+    const double k = LoadFactor();
+    const struct {
+        double sensible, latent;
+        int totalId, sensibleId, shfId;
+    } pairs[] = {
+        {c.maxSensible, c.maxLatent, IDC_MAX_TOTAL, IDC_MAX_SENSIBLE, IDC_MAX_SHF},
+        {c.minSensible, c.minLatent, IDC_MIN_TOTAL, IDC_MIN_SENSIBLE, IDC_MIN_SHF},
+    };
+    for (const auto& p : pairs) {
+        const double total = (p.latent + p.sensible) * k;
+        const double sensible = p.sensible * k;
+        // Loads not entered yet stay empty for the user to fill in.
+        if (total != 0.0 || sensible != 0.0) {
+            SetText(p.totalId, Number(total));
+            SetText(p.sensibleId, Number(sensible));
+        }
+        if (total > 0.0) {
+            ShowShf(p.shfId, sensible, total);
+        }
+    }
+}
+
+bool CAutoEQCDlg::ReadBox(int id, double min, double max, bool emptyIsZero, double* v) {
+    if (emptyIsZero && Text(id).trimmed().isEmpty()) {
+        *v = 0.0;
+        return true;
+    }
+    return ReadRanged(id, min, max, v);
+}
+
+void CAutoEQCDlg::OnOK() {
+    const int system = m_system->currentIndex() == 1 ? 1 : 0;
+    double floor = 0, ceiling = 0, oa = 0, maxTotal = 0, maxSensible = 0, minTotal = 0,
+           minSensible = 0, P = 0, cf = 0, n = 0, t = 0;
+    const struct {
+        int id;
+        double min, max;
+        bool emptyIsZero;
+        double* v;
+    } boxes[] = {
+        {IDC_FLOOR_AREA, 0.0, 100000.0, true, &floor},
+        {IDC_CEILING, 0.0, 50.0, true, &ceiling},
+        {IDC_OA_FLOW, 0.0, kMaxLoad, true, &oa},
+        {IDC_MAX_TOTAL, 0.0, kMaxLoad, true, &maxTotal},
+        {IDC_MAX_SENSIBLE, 0.0, kMaxLoad, true, &maxSensible},
+        {IDC_MIN_TOTAL, 0.0, kMaxLoad, true, &minTotal},
+        {IDC_MIN_SENSIBLE, 0.0, kMaxLoad, true, &minSensible},
+        {IDC_PRESSURE, 900.0, 1200.0, false, &P},
+        {IDC_CF, 0.7, 1.0, false, &cf},
+        {IDC_AIR_CHANGES, 1.0, 500.0, false, &n},
+        {IDC_SUPPLY_TEMP, 5.0, 40.0, false, &t},
+    };
+    for (const auto& b : boxes) {
+        const bool minimum = b.id == IDC_MIN_TOTAL || b.id == IDC_MIN_SENSIBLE;
+        if (minimum && system == 0) {
+            // Read-only in the simple cycle, which does not use them: what
+            // they hold cannot stop the user.
+            const bool valid = IsNumeric(b.id) && Value(b.id) >= b.min && Value(b.id) <= b.max;
+            *b.v = valid ? Value(b.id) : 0.0;
+            continue;
+        }
+        if (!ReadBox(b.id, b.min, b.max, b.emptyIsZero, b.v)) {
+            return;
+        }
+    }
+    double temps[4] = {};
+    const int tempIds[4] = {IDC_OA_DB, IDC_OA_WB, IDC_ROOM_DB, IDC_ROOM_RH};
+    for (int i = 0; i < 4; ++i) {
+        if (!IsNumeric(tempIds[i])) {
+            zeph::ShowMessage(LoadResString(6129), zeph::MsgIcon::Exclamation);
+            FocusOnError(tempIds[i]);
+            return;
+        }
+        temps[i] = Value(tempIds[i]);
+    }
+
+    const auto refuse = [this](int message, int focusId) {
+        zeph::ShowMessage(LoadResString(message), zeph::MsgIcon::Exclamation);
+        FocusOnError(focusId);
+    };
+    if (floor <= 0.0) {
+        return refuse(6132, IDC_FLOOR_AREA);
+    }
+    if (ceiling <= 0.0) {
+        return refuse(6133, IDC_CEILING);
+    }
+    if (maxTotal <= 0.0) {
+        return refuse(6134, IDC_MAX_TOTAL);
+    }
+    if (maxSensible <= 0.0 || maxSensible / maxTotal <= kMinMaxShf) {
+        return refuse(6135, IDC_MAX_SENSIBLE);
+    }
+    if (maxSensible > maxTotal) {
+        return refuse(6130, IDC_MAX_SENSIBLE);
+    }
+    if (system == 1 && minSensible > minTotal) {
+        return refuse(6130, IDC_MIN_SENSIBLE);
+    }
+
+    EqcConditions& c = Conditions;
+    const double k = LoadFactor();
+    c.system = system;
+    c.pressure = P;
+    c.airChangeRate = n;
+    c.contactFactor = cf;
+    c.supplyTemp = t;
+    c.outdoorDb = temps[0];
+    c.outdoorWb = temps[1];
+    c.roomName = Text(IDC_ROOM_NAME);
+    c.outdoorAirflow = oa;
+    c.roomDb = temps[2];
+    c.roomRh = temps[3];
+    c.floorArea = floor;
+    c.ceilingHeight = ceiling;
+    c.maxSensible = maxSensible / k;
+    c.maxLatent = (maxTotal - maxSensible) / k;
+    c.minSensible = minSensible / k;
+    c.minLatent = (minTotal - minSensible) / k;
+    accept();
+}

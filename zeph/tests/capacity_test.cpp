@@ -1,0 +1,410 @@
+// The capacity calculation from the real main window: the points each run
+// adds, its messages and the result, checked against the same chain worked
+// step by step through the engine; the runs that cannot finish; the result
+// window; and the archive of results.
+
+#include <QLabel>
+#include <QtTest>
+
+#include <algorithm>
+
+#include "capacity/autoeqcresultdlg.h"
+#include "capacity/capacitycalc.h"
+#include "capacitytest.h"
+#include "corvo/corvoapp.h"
+#include "resources/strings.h"
+#include "tolvex/checkdata.h"
+
+using Id = CZephDlgJ::ControlId;
+using zeph::LoadResString;
+
+namespace {
+
+constexpr double kP = 1013.25;
+constexpr double kRho = 1.20479;
+
+// Room 26 °C / 50 %, 100 m² × 2.7 m, 6 N/H, 10000 / 8000 kcal/h, C.F 0.95,
+// supply 10 °C, no outdoor air; changed by "N=", "T=", "S=" (sensible, of a
+// total of 10000), "A=" (outdoor air), "sys=" and "min=total/sensible".
+EqcConditions Conditions(const QString& spec) {
+    EqcConditions c{.roomName = QStringLiteral("Room 1"),
+                    .pressure = kP,
+                    .outdoorDb = 31.7,
+                    .outdoorWb = 26.7,
+                    .roomDb = 26,
+                    .roomRh = 50,
+                    .floorArea = 100,
+                    .ceilingHeight = 2.7,
+                    .airChangeRate = 6,
+                    .maxSensible = 8000,
+                    .maxLatent = 2000,
+                    .contactFactor = 0.95,
+                    .supplyTemp = 10};
+    for (const QString& item : spec.split(' ', Qt::SkipEmptyParts)) {
+        const QString key = item.section('=', 0, 0);
+        const double v = item.section('=', 1).section('/', 0, 0).toDouble();
+        if (key == "N") c.airChangeRate = v;
+        if (key == "T") c.supplyTemp = v;
+        if (key == "S") c.maxLatent = 10000 - (c.maxSensible = v);
+        if (key == "A") c.outdoorAirflow = v;
+        if (key == "sys") c.system = int(v);
+        if (key == "min") {
+            c.minSensible = item.section('/', 1).toDouble();
+            c.minLatent = v - c.minSensible;
+        }
+    }
+    return c;
+}
+
+double FanLoad(double q) {
+    return CCorvoApp().cal_FanLoad(q, 30) * 860;
+}
+
+QString WithNumber(int before, double v, int after) {
+    return LoadResString(before) + ' ' + QString::asprintf("%4.1f", v) + ' ' + LoadResString(after);
+}
+
+// The air flow with the fan load it causes, pass by pass; T rises to what
+// the coil reaches.
+double Iterate(const _CORVO& rm, const EqcConditions& c, double& T, double& shf) {
+    const CCorvoApp e;
+    const double Qs = c.maxSensible, Qt = Qs + c.maxLatent, V = c.floorArea * c.ceilingHeight;
+    double F = 0, H = 0, Q = 0;
+    for (int pass = 0; pass == 0 || (F + Qt - H > 1e-6 && pass < 100); ++pass) {
+        H = F + Qt;
+        shf = (F + Qs) / H;
+        const _CORVO r = e.cal_SHF(rm, shf, c.contactFactor, 99, kP, T);
+        double h = r.Hi;
+        if (r.Db == 999) {
+            T = r.Mt;
+        } else if (r.Db > T) {
+            T = r.Db;
+        } else {
+            const _CORVO s = e.cal_SHFOnPointDt(r, rm, rm.Db - T, kP);
+            T = s.Db;
+            h = s.Hi;
+        }
+        Q = H / ((rm.Hi - h) * kRho);
+        if (c.airChangeRate > Q / V) Q = V * c.airChangeRate;
+        F = FanLoad(Q);
+    }
+    return Q;
+}
+
+struct Expected {
+    QStringList names;
+    QList<_CORVO> points;
+    QStringList messages;
+    double fanLoad = 0;  // of the maximum load's air flow, offered to the air-change table
+    CAutoCal_Ret r;
+};
+
+// The chain for c through the engine alone; reheatTo > 0 is the supply
+// temperature typed into the re-heater.
+Expected Chain(const EqcConditions& c, double reheatTo) {
+    const CCorvoApp e;
+    Expected x;
+    const auto add = [&x](const char* name, const _CORVO& p) {
+        x.names << name;
+        x.points << p;
+    };
+    const double Qs = c.maxSensible, Qt = Qs + c.maxLatent, V = c.floorArea * c.ceilingHeight;
+    const double A = c.outdoorAirflow, N = c.airChangeRate;
+    const _CORVO rm = e.cal_DBRH(c.roomDb, c.roomRh, kP);
+    add("RM", rm);
+    double T = c.supplyTemp, shf = 0;
+    const double F = x.fanLoad = FanLoad(Iterate(rm, c, T, shf));
+    _CORVO sa, off;  // supply air, coil outlet
+    if (reheatTo > 0) {
+        x.messages << LoadResString(6100);
+        sa = e.cal_SHF_FixedSaTemp(rm, shf, reheatTo, kP);
+        off = e.cal_RHX(c.contactFactor * 100, sa.Xi, kP);
+        add("S.A", sa);
+    } else {
+        sa = off = e.cal_SHF(rm, shf, c.contactFactor, 99, kP, 10);
+    }
+    add("OFF", off);
+    T = std::max(T, c.supplyTemp);
+    const double Qa = e.cal_AIR_KcalDh(F + Qt, rm.Hi - sa.Hi) / kRho;
+    double C = 0;
+    _CORVO d = sa;  // the later of the supply and bypass points
+    if (T > sa.Db) {
+        double T2 = T, shf2 = 0;
+        const double heat = FanLoad(Iterate(rm, c, T2, shf2)) + Qt;
+        add("B.P", d = e.cal_SHFOnPointDt(sa, rm, rm.Db - T, kP));
+        C = e.cal_AIR_KcalDh(heat, rm.Hi - d.Hi) / kRho;
+    } else if (reheatTo == 0) {
+        x.messages << WithNumber(6127, T, 6128);
+    }
+    if (N * V - Qa > 1) {
+        x.messages << LoadResString(6108);
+        C = N * V;
+        add("B.P", d = e.cal_SHFOnPointDh(sa, rm, Qt / (C * kRho), kP));
+    } else {
+        x.messages << WithNumber(6109, std::max(Qa, C) / V, 6110);
+    }
+    const double Qmin = c.minSensible + c.minLatent;
+    double minCoil = 0;
+    if (c.system == 1 && Qmin > 0) {
+        add("B.P", e.cal_SHFOnPointDh(d, rm, Qmin / (Qa * kRho), kP));
+        minCoil = e.cal_AIR_KcalDh(Qmin, rm.Hi - sa.Hi) / kRho;
+    }
+    _CORVO mix = rm;
+    double latent = 0, sensible = 0;
+    if (A > 0) {
+        const _CORVO oa = e.cal_DBWB(c.outdoorDb, c.outdoorWb, kP);
+        add("OA", oa);
+        add("Mix", mix = e.cal_Mix(oa, rm, A / (Qa - A), kP));
+        const _CORVO E = e.cal_DBX(oa.Db, rm.Xi, kP);
+        latent = A * (oa.Hi - E.Hi) * kRho;
+        sensible = A * (E.Hi - rm.Hi) * kRho;
+    }
+    CAutoCal_Ret& r = x.r;
+    r = {c.roomName, c.system, kP, c.floorArea, c.ceilingHeight};
+    r.outdoorAirflow = A;
+    r.totalAirflow = std::max({Qa, C, minCoil});
+    r.coilAirflowMax = Qa;
+    r.coilAirflowMin = minCoil;
+    r.bypassAirflow1 = minCoil > 0 ? r.totalAirflow - minCoil : C > 0 ? r.totalAirflow - Qa : 0;
+    r.bypassAirflow2 = minCoil > 0 ? r.totalAirflow - Qa : 0;
+    r.airChangeRate = r.totalAirflow / V;
+    r.mixDb = mix.Db, r.mixWb = mix.Wb;
+    r.coilOutDb = off.Db, r.coilOutWb = off.Wb;
+    r.supplyDb = sa.Db, r.supplyWb = sa.Wb;
+    r.outdoorAirLoad = latent + sensible;
+    r.fanLoad = FanLoad(r.totalAirflow);
+    r.systemReheat = Qa * (sa.Hi - off.Hi) * kRho;
+    r.sensibleCapacity = Qs + sensible + r.fanLoad + r.systemReheat;
+    r.totalCapacity = c.maxLatent + r.sensibleCapacity + latent;
+    return x;
+}
+
+// A main dialog in KCAL with conditions c stored as the dialog's OK leaves
+// them; Run() presses 自動計算.
+struct CapacityRig : MainDialogRig {
+    explicit CapacityRig(const EqcConditions& c) {
+        Choose(Id::IDC_UNIT, 0);
+        dlg->m_EqcInput = c;
+        dlg->m_btnAutoCalc->setEnabled(true);
+    }
+    void Run() { QTest::mouseClick(dlg->m_btnAutoCalc, Qt::LeftButton); }
+    QStringList Names() const {
+        QStringList names;
+        for (const CZephData& p : dlg->m_Graph->PointList) names << QString::fromStdString(p.Pn);
+        return names;
+    }
+    QString Shown(int id) const {
+        QDialog* w = dlg->m_pEqcResultDlg->Window();
+        return w != nullptr ? w->findChild<QLabel*>(QString::number(id))->text() : QString();
+    }
+};
+
+void CompareResults(const CAutoCal_Ret& actual, const CAutoCal_Ret& expected) {
+    using R = CAutoCal_Ret;
+    QCOMPARE(actual.name, expected.name);
+    QCOMPARE(actual.system, expected.system);
+    // Fields 3 … 24 of the record, in order.
+    const double R::*fields[] = {
+        &R::pressure,         &R::floorArea,      &R::ceilingHeight,  &R::totalAirflow,
+        &R::outdoorAirflow,   &R::coilAirflowMax, &R::coilAirflowMin, &R::bypassAirflow1,
+        &R::bypassAirflow2,   &R::airChangeRate,  &R::mixDb,          &R::mixWb,
+        &R::coilOutDb,        &R::coilOutWb,      &R::supplyDb,       &R::supplyWb,
+        &R::outdoorAirLoad,   &R::fanLoad,        &R::systemReheat,   &R::loadCorrectionReheat,
+        &R::sensibleCapacity, &R::totalCapacity};
+    for (int i = 0; i < int(std::size(fields)); ++i) {
+        const double a = actual.*fields[i], e = expected.*fields[i];
+        QVERIFY2(qFuzzyCompare(1 + a, 1 + e),
+                 qPrintable(QString::asprintf("field %d: %.17g, expected %.17g", i + 3, a, e)));
+    }
+}
+
+}  // namespace
+
+class CapacityTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void chain_data();
+    void chain();
+    void runsThatCannotFinish_data();
+    void runsThatCannotFinish();
+    void resultWindow();
+    void eachResultIsArchivedOnce();
+};
+
+void CapacityTest::chain_data() {
+    QTest::addColumn<QString>("spec");
+    QTest::addColumn<double>("reheatTo");  // typed into the re-heater; 0: not asked
+
+    QTest::newRow("base") << "" << 0.0;
+    QTest::newRow("N 20: bypass for the air changes") << "N=20" << 0.0;
+    QTest::newRow("supply 16: bypass to the supply temperature") << "T=16" << 0.0;
+    QTest::newRow("SHF 0.61: reheat") << "S=6100" << 16.0;
+    QTest::newRow("outdoor air 500") << "A=500" << 0.0;
+    QTest::newRow("bypass control, minimum load") << "sys=1 N=20 min=5000/4000" << 0.0;
+    QTest::newRow("bypass control, no minimum load") << "sys=1" << 0.0;
+}
+
+void CapacityTest::chain() {
+    QFETCH(QString, spec);
+    QFETCH(double, reheatTo);
+    const EqcConditions c = Conditions(spec);
+    const Expected x = Chain(c, reheatTo);
+
+    CapacityRig rig(c);
+    CZephDlgJ& d = *rig.dlg;
+    DialogScript script;
+    if (reheatTo > 0) {
+        script.On(337, [reheatTo](QDialog* dlg) {
+            TypeInto(dlg, 5087, QString::number(reheatTo));
+            ClickOn(dlg, 5007);
+        });
+    }
+    rig.Run();
+    QVERIFY(script.Done());
+
+    QCOMPARE(rig.ui.Texts(), x.messages);
+    QCOMPARE(rig.Names(), x.names);
+    for (int i = 0; i < x.points.size(); ++i) {
+        QCOMPARE(d.GetPointValues(i + 1).Db, x.points[i].Db);
+        QCOMPARE(d.GetPointValues(i + 1).Xi, x.points[i].Xi);
+    }
+    CompareResults(d.m_EqcResult, x.r);
+    QCOMPARE(d.m_bEqcPending, 1);
+    QCOMPARE(d.m_EqcInput.fanLoad, x.fanLoad);
+    // The room names the system; nothing waits for Yes; one run per OK.
+    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("Room 1"));
+    QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), QStringLiteral("1013.25"));
+    QCOMPARE(d.m_bPending, 0);
+    QTest::mouseClick(d.Control(Id::IDC_YES), Qt::LeftButton);
+    QCOMPARE(d.GetPointCount(), int(x.points.size()));
+    QVERIFY(!d.m_btnAutoCalc->isEnabled());
+    QVERIFY(d.m_pEqcResultDlg->IsOpen());
+    if (spec.isEmpty()) {  // the numbers a user reads
+        QVERIFY(x.messages.at(0).contains(QStringLiteral("[ 13.7 ℃]")));
+        QVERIFY(x.messages.at(1).contains(QStringLiteral("[   8.5  N/H ]")));
+        QCOMPARE(rig.ui.messages.at(0).icon, zeph::MsgIcon::Question);
+        QCOMPARE(d.m_EqcResult.totalAirflow, d.m_EqcResult.coilAirflowMax);
+    }
+}
+
+void CapacityTest::runsThatCannotFinish_data() {
+    QTest::addColumn<QString>("spec");
+    QTest::addColumn<int>("range");  // view-range preset
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("messages");
+
+    const QStringList coilMessages = Chain(Conditions(""), 0).messages;
+    QTest::newRow("supply near the room's dry bulb")
+        << "T=25.9" << 1 << QStringList{"RM"} << QStringList{zeph::kNoAirflowText};
+    QTest::newRow("room out of the view range")
+        << "" << 0 << QStringList{} << QStringList{"データが表示範囲を超えています"};
+    QTest::newRow("re-heater cancelled")
+        << "S=6100" << 1 << QStringList{"RM"} << QStringList{LoadResString(6100)};
+    QTest::newRow("outdoor air above the coil's")
+        << "A=5000" << 1 << QStringList{"RM", "OFF"}
+        << coilMessages + QStringList{LoadResString(6120)};
+}
+
+void CapacityTest::runsThatCannotFinish() {
+    QFETCH(QString, spec);
+    QFETCH(int, range);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, messages);
+
+    CapacityRig rig(Conditions(spec));
+    rig.Choose(Id::IDC_RANGE, range);
+    DialogScript script;
+    script.On(337, [](QDialog* d) { d->close(); });
+    rig.Run();
+
+    QCOMPARE(rig.ui.Texts(), messages);
+    QCOMPARE(rig.Names(), names);
+    QCOMPARE(rig.dlg->m_bEqcPending, 0);
+    QCOMPARE(rig.dlg->m_EqcResult, CAutoCal_Ret{});
+    QVERIFY(!rig.dlg->m_pEqcResultDlg->IsOpen());
+    QVERIFY(!rig.dlg->m_btnAutoCalc->isEnabled());
+    QTest::mouseClick(rig.dlg->Control(Id::IDC_YES), Qt::LeftButton);
+    QCOMPARE(rig.Names(), names);
+}
+
+// Fixed kcal/h and kW texts; a second run refreshes the open window; OK
+// destroys it and keeps the object; finish destroys it.
+void CapacityTest::resultWindow() {
+    CAutoCal_Ret big;
+    big.totalCapacity = 86000;
+    QCOMPARE(CAutoEQC_ResultDlg::FieldText(5183, big), QStringLiteral("86,000"));
+    QCOMPARE(CAutoEQC_ResultDlg::FieldText(5184, big), QStringLiteral("100.00"));
+
+    CapacityRig rig(Conditions(""));
+    rig.Choose(Id::IDC_UNIT, 1);  // the window's units do not follow
+    rig.Run();
+    const CAutoCal_Ret r = Chain(Conditions(""), 0).r;
+    QDialog* w = rig.dlg->m_pEqcResultDlg->Window();
+    QVERIFY(w != nullptr && w->isVisible());
+    QCOMPARE(w->objectName(), QStringLiteral("345"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("空調機選定ダイアログ"));
+    QCOMPARE(w->parentWidget(), rig.dlg.get());
+    const CCheckData check;
+    const auto nci = [&check](int digits, double v) {
+        return QString::fromStdString(check.nci(digits, v));
+    };
+    QCOMPARE(rig.Shown(5183), nci(0, r.totalCapacity));
+    QCOMPARE(rig.Shown(5186), nci(2, r.sensibleCapacity / 860));
+    QCOMPARE(rig.Shown(5193), nci(0, r.totalAirflow));
+    QCOMPARE(rig.Shown(5200), nci(1, r.supplyDb));
+    // A simple cycle without reheat.
+    QCOMPARE(
+        rig.Shown(5191) + ' ' + rig.Shown(5195) + ' ' + rig.Shown(5197) + ' ' + rig.Shown(5199),
+        QStringLiteral("0.00 0 0 8.5"));
+
+    rig.dlg->m_EqcInput = Conditions("N=20");
+    rig.dlg->m_btnAutoCalc->setEnabled(true);
+    rig.Run();
+    QCOMPARE(rig.dlg->m_pEqcResultDlg->Window(), w);
+    QCOMPARE(rig.Shown(5193), QStringLiteral("5,400"));
+
+    QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("1")), Qt::LeftButton);
+    QVERIFY(!rig.dlg->m_pEqcResultDlg->IsOpen());
+    QCOMPARE(rig.dlg->m_pEqcResultDlg->Result().totalAirflow, 5400.0);
+    rig.dlg->m_pEqcResultDlg->Create();
+    QVERIFY(rig.dlg->m_pEqcResultDlg->IsOpen());
+    QCOMPARE(rig.Shown(5193), QStringLiteral("5,400"));
+    rig.ui.answers << zeph::MsgAnswer::No;  // no report
+    QTest::mouseClick(rig.dlg->Control(Id::IDOK_FINISH), Qt::LeftButton);
+    QVERIFY(!rig.dlg->m_pEqcResultDlg->IsOpen());
+}
+
+// From the dialog to the archive: each result once, a second run of the
+// same system included; a reset takes the conditions (and 自動計算) with
+// the result; OK without a run adds nothing at finish.
+void CapacityTest::eachResultIsArchivedOnce() {
+    MainDialogRig rig;
+    CZephDlgJ& d = *rig.dlg;
+    const auto ok = [](QDialog* dlg) {
+        Act(dlg, {"5153=100", "5154=2.7", "5148=10000", "5151=8000"});
+        ClickOn(dlg, CAutoEQCDlg::IDC_OK);
+    };
+    RunEqcDialog(rig, ok, true);  // from the menu: no room name
+    QTest::mouseClick(d.m_btnAutoCalc, Qt::LeftButton);
+    QCOMPARE(d.m_EqcResult.name, QStringLiteral("System 1"));
+    QCOMPARE(d.GetPointCount(), 2);
+    RunEqcDialog(rig, ok);
+    QTest::mouseClick(d.m_btnAutoCalc, Qt::LeftButton);
+    QCOMPARE(d.GetPointCount(), 4);
+    QCOMPARE(d.m_EqcResults.size(), 1);
+
+    RunEqcDialog(rig, ok);
+    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
+    QCOMPARE(d.m_EqcResults.size(), 2);
+    QCOMPARE(d.m_EqcInput.floorArea, 0.0);
+    QVERIFY(!d.m_btnAutoCalc->isEnabled());
+    RunEqcDialog(rig, ok);
+    rig.ui.answers << zeph::MsgAnswer::No;  // no report
+    QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
+    QCOMPARE(d.m_EqcResults.size(), 2);
+    QCOMPARE(d.m_SystemNames, (QStringList{"System 1", "System 2"}));
+}
+
+QTEST_MAIN(CapacityTest)
+#include "capacity_test.moc"
