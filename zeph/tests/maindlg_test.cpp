@@ -34,16 +34,12 @@ class MainDialogTest : public QObject {
     void unitSwitchConvertsATypedEnthalpy();
     void rangePresetsAndPressure();
     void contextMenuGraysEmptyBoxesAndEndsWithAbout();
-    void resetNumbersSystemsAndKeepsTypedNames();
-    void finishArchivesEverySystemInOrder();
-    void closeRecordsNothing();
     void withoutADesktopTheProgramSaysSoAndFails();
     void arrowsFromBoxesOutsideTheCycleStartAtItsEnds_data();
     void arrowsFromBoxesOutsideTheCycleStartAtItsEnds();
     void pressureTakesOnlyPositiveNumbers_data();
     void pressureTakesOnlyPositiveNumbers();
     void windowFitsASmallScreen();
-    void capacityResultsAreArchivedOnceWithTheirSystem();
 };
 
 void MainDialogTest::startUpState() {
@@ -427,74 +423,6 @@ void MainDialogTest::contextMenuGraysEmptyBoxesAndEndsWithAbout() {
     QVERIFY(rig.dlg->isVisible());
 }
 
-void MainDialogTest::resetNumbersSystemsAndKeepsTypedNames() {
-    MainDialogRig rig;
-    CZephDlgJ& d = *rig.dlg;
-    // A reset of an empty system only writes the default name again.
-    rig.Edit(Id::IDC_SYSTEM)->setText(QStringLiteral("scratch"));
-    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
-    QCOMPARE(d.m_SystemNames.size(), 0);
-
-    for (const char* db : {"20", "24", "28"}) {
-        rig.AddPoint(QString::fromLatin1(db), QStringLiteral("50"));
-    }
-    QCOMPARE(d.GetPointCount(), 3);
-    QCOMPARE(d.m_nPointNo, 3);
-    rig.Edit(Id::IDC_SYSTEM)->clear();
-    rig.Type(Id::IDC_SYSTEM, QStringLiteral("AHU-1"));
-    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(d.m_SystemNames, QStringList{QStringLiteral("AHU-1")});
-    QCOMPARE(d.m_AllPoints.size(), 3);
-    QCOMPARE(d.GetPointCount(), 0);
-    QCOMPARE(d.m_nPointNo, 0);
-    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 2"));
-    QCOMPARE(rig.Focus(), d.Control(Id::IDC_SYSTEM));
-    QCOMPARE(d.m_nFocusField, 1);
-
-    rig.AddPoint(QStringLiteral("22"), QStringLiteral("60"));
-    QCOMPARE(d.m_Graph->PointList.first().N, 1);
-}
-
-void MainDialogTest::finishArchivesEverySystemInOrder() {
-    MainDialogRig rig;
-    CZephDlgJ& d = *rig.dlg;
-    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
-    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    rig.AddPoint(QStringLiteral("24"), QStringLiteral("50"));
-    rig.AddPoint(QStringLiteral("25"), QStringLiteral("50"));
-    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    rig.AddPoint(QStringLiteral("30"), QStringLiteral("40"));
-    rig.ui.answers << zeph::MsgAnswer::No;  // no report
-    QTest::mouseClick(d.Control(1), Qt::LeftButton);
-
-    QVERIFY(!d.isVisible());
-    QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(d.m_SystemNames, (QStringList{QStringLiteral("System 1"), QStringLiteral("System 2"),
-                                           QStringLiteral("System 3")}));
-    QCOMPARE(d.m_AllPoints.size(), 4);
-    const double dbs[] = {20, 24, 25, 30};
-    const int numbers[] = {1, 1, 2, 1};
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(d.m_AllPoints.at(i).Db, dbs[i]);
-        QCOMPARE(d.m_AllPoints.at(i).N, numbers[i]);
-    }
-    QCOMPARE(d.GetPointCount(), 0);
-    QCOMPARE(rig.ui.Texts(), QStringList{QStringLiteral("データをファイルに記録しますか　？")});
-}
-
-void MainDialogTest::closeRecordsNothing() {
-    MainDialogRig rig;
-    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
-    rig.dlg->close();
-    QVERIFY(!rig.dlg->isVisible());
-    QCOMPARE(rig.dlg->result(), int(QDialog::Rejected));
-    QVERIFY(rig.dlg->m_SystemNames.isEmpty());
-    QVERIFY(rig.dlg->m_AllPoints.isEmpty());
-    QVERIFY(rig.ui.messages.isEmpty());
-    QVERIFY(rig.ui.fileRequests.isEmpty());
-}
-
 void MainDialogTest::withoutADesktopTheProgramSaysSoAndFails() {
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/zeph");
     if (!QFile::exists(program)) {
@@ -625,25 +553,6 @@ void MainDialogTest::windowFitsASmallScreen() {
             QVERIFY2(scroll->viewport()->rect().contains(inView), qPrintable(w->objectName()));
         }
     }
-}
-
-void MainDialogTest::capacityResultsAreArchivedOnceWithTheirSystem() {
-    MainDialogRig rig;
-    CZephDlgJ& d = *rig.dlg;
-    rig.ui.answers << zeph::MsgAnswer::No;  // no report
-    d.m_EqcResult.name = QStringLiteral("Room A");
-    d.m_EqcInput.floorArea = 100;
-    d.m_bEqcPending = 1;  // as a capacity run leaves it
-    rig.AddPoint(QStringLiteral("26"), QStringLiteral("50"));
-    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 1);
-    QCOMPARE(d.m_EqcInput.floorArea, 0.0);
-    QCOMPARE(d.m_bEqcPending, 0);
-    // A second reset and the finish add nothing: the result is archived.
-    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 1);
-    QCOMPARE(d.m_EqcResults.first().name, QStringLiteral("Room A"));
 }
 
 QTEST_MAIN(MainDialogTest)
