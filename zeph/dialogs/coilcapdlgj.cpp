@@ -123,12 +123,7 @@ void CCoilCapDlgJ::ReadFields() {
 
 void CCoilCapDlgJ::OnCalculate() {
     ReadFields();
-    if (!ReadPointNo(IDC_POINT_A, &PointA)) {
-        Fail(zeph::kErrPointNo, IDC_POINT_A);
-        return;
-    }
-    if (!ReadPointNo(IDC_POINT_B, &PointB) || PointB == PointA) {
-        Fail(zeph::kErrPointNo, IDC_POINT_B);
+    if (!ReadPointPair(IDC_POINT_A, IDC_POINT_B, &PointA, &PointB)) {
         return;
     }
     const int given = InputMode == 1 ? IDC_AIR_VOLUME : IDC_TOTAL_HEAT;

@@ -1,10 +1,8 @@
 #include "dialogs/deltadlgj.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "main/constants.h"
 
@@ -18,25 +16,13 @@ CDeltaDlgJ::CDeltaDlgJ(CDialogHost* host, QWidget* parent)
     grid->addWidget(MakeLabel(QStringLiteral("ポイント[B]")), 2, 0);
     grid->addWidget(MakeEdit(IDC_POINT_B), 2, 1);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算開始"));
-    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
-    buttons->addWidget(calc);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 3, 0, 1, 2);
-    connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addLayout(MakeCalcCancelRow(IDC_CALC), 3, 0, 1, 2);
 
     SetFieldCycle({IDC_POINT_A, IDC_POINT_B});
 }
 
 void CDeltaDlgJ::OnCalculate() {
-    if (!ReadPointNo(IDC_POINT_A, &PointA)) {
-        Fail(zeph::kErrPointNo, IDC_POINT_A);
-        return;
-    }
-    if (!ReadPointNo(IDC_POINT_B, &PointB) || PointB == PointA) {
-        Fail(zeph::kErrPointNo, IDC_POINT_B);
+    if (!ReadPointPair(IDC_POINT_A, IDC_POINT_B, &PointA, &PointB)) {
         return;
     }
     accept();

@@ -2,10 +2,8 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "corvo/corvofunction.h"
@@ -35,14 +33,7 @@ CHeatDlgJ::CHeatDlgJ(CDialogHost* host, QWidget* parent)
     inner->addWidget(MakeEdit(IDC_DELTA_T), 3, 1);
     grid->addWidget(group, 1, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算開始"));
-    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
-    buttons->addWidget(calc);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 2, 0, 1, 2);
-    connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addLayout(MakeCalcCancelRow(IDC_CALC), 2, 0, 1, 2);
     connect(byHeat, &QRadioButton::clicked, this, [this] { SetHeatMode(0); });
     connect(byRise, &QRadioButton::clicked, this, [this] { SetHeatMode(1); });
 

@@ -2,10 +2,8 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "dialogs/dialoghost.h"
@@ -29,14 +27,7 @@ CHHDlgJ::CHHDlgJ(CDialogHost* host, QWidget* parent)
     grid->addWidget(MakeEdit(IDC_WATER_TEMP), 4, 1);
     grid->addWidget(MakeLabel(QStringLiteral("℃")), 4, 2);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算開始"));
-    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
-    buttons->addWidget(calc);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 5, 0, 1, 3);
-    connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addLayout(MakeCalcCancelRow(IDC_CALC), 5, 0, 1, 3);
     connect(steam, &QRadioButton::clicked, this, [this] { SetHumidMode(0); });
     connect(hot, &QRadioButton::clicked, this, [this] { SetHumidMode(1); });
     connect(given, &QCheckBox::toggled, this, [this](bool on) { SetWaterGiven(on); });
@@ -65,12 +56,7 @@ void CHHDlgJ::SetWaterGiven(bool given) {
 }
 
 void CHHDlgJ::OnCalculate() {
-    if (!ReadPointNo(IDC_POINT_A, &PointA)) {
-        Fail(zeph::kErrPointNo, IDC_POINT_A);
-        return;
-    }
-    if (!ReadPointNo(IDC_POINT_B, &PointB) || PointB == PointA) {
-        Fail(zeph::kErrPointNo, IDC_POINT_B);
+    if (!ReadPointPair(IDC_POINT_A, IDC_POINT_B, &PointA, &PointB)) {
         return;
     }
     // Humidifying adds moisture: a target no more humid than the inlet

@@ -1,10 +1,8 @@
 #include "dialogs/mixdlgj.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <cmath>
 
@@ -22,25 +20,13 @@ CMixDlgJ::CMixDlgJ(CDialogHost* host, QWidget* parent)
     grid->addWidget(MakeLabel(QStringLiteral("比率は、容量 [A] 割る [B] 容量で算出してください。")),
                     3, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算開始"));
-    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
-    buttons->addWidget(calc);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 4, 0, 1, 2);
-    connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addLayout(MakeCalcCancelRow(IDC_CALC), 4, 0, 1, 2);
 
     SetFieldCycle({IDC_POINT_A, IDC_POINT_B, IDC_RATIO});
 }
 
 void CMixDlgJ::OnCalculate() {
-    if (!ReadPointNo(IDC_POINT_A, &PointA)) {
-        Fail(zeph::kErrPointNo, IDC_POINT_A);
-        return;
-    }
-    if (!ReadPointNo(IDC_POINT_B, &PointB) || PointB == PointA) {
-        Fail(zeph::kErrPointNo, IDC_POINT_B);
+    if (!ReadPointPair(IDC_POINT_A, IDC_POINT_B, &PointA, &PointB)) {
         return;
     }
     Ratio = Value(IDC_RATIO);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <cmath>
 
 #include "dialogs/dialoghost.h"
+#include "main/constants.h"
 #include "main/ui.h"
 #include "tolvex/checkdata.h"
 
@@ -73,6 +75,17 @@ QLabel* CProcessDlg::MakeLabel(const QString& text, int id) {
     return label;
 }
 
+QHBoxLayout* CProcessDlg::MakeCalcCancelRow(int calcId) {
+    auto* row = new QHBoxLayout;
+    QPushButton* calc = MakeButton(calcId, QStringLiteral("計算開始"));
+    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
+    row->addWidget(calc);
+    row->addWidget(cancel);
+    connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return row;
+}
+
 void CProcessDlg::SetFieldCycle(const QList<int>& ids) {
     m_cycle = ids;
     FocusIndex = 0;
@@ -128,6 +141,16 @@ bool CProcessDlg::ReadPointNo(int id, int* n) const {
     }
     if (n != nullptr) {
         *n = static_cast<int>(v);
+    }
+    return true;
+}
+
+bool CProcessDlg::ReadPointPair(int idA, int idB, int* a, int* b) {
+    if (!ReadPointNo(idA, a)) {
+        return Fail(zeph::kErrPointNo, idA);
+    }
+    if (!ReadPointNo(idB, b) || *b == *a) {
+        return Fail(zeph::kErrPointNo, idB);
     }
     return true;
 }

@@ -6,6 +6,7 @@
 
 class CDialogHost;
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -50,6 +51,9 @@ class CProcessDlg : public QDialog {
     QRadioButton* MakeRadio(int id, const QString& text);
     QCheckBox* MakeCheck(int id, const QString& text);
     QLabel* MakeLabel(const QString& text, int id = 0);
+    // The row of the calculate button calcId, which runs OnCalculate(), and
+    // the cancel button 2, which rejects the dialog.
+    QHBoxLayout* MakeCalcCancelRow(int calcId);
 
     // The fields Down and Up move through, in order.
     void SetFieldCycle(const QList<int>& ids);
@@ -67,6 +71,10 @@ class CProcessDlg : public QDialog {
     // to the host's point count (compared as a double, so no text can
     // overflow); n receives it.
     bool ReadPointNo(int id, int* n) const;
+    // Two different valid point numbers from edits idA and idB. Otherwise
+    // error code 1 with the focus on the first that fails (B also when it
+    // equals A), and false.
+    bool ReadPointPair(int idA, int idB, int* a, int* b);
 
     // Shows error code through the host, puts the focus on field focusId
     // with its text selected, and returns false.

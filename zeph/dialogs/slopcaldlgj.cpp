@@ -1,10 +1,8 @@
 #include "dialogs/slopcaldlgj.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <cmath>
@@ -44,14 +42,7 @@ CSlopCalDlgJ::CSlopCalDlgJ(CDialogHost* host, QWidget* parent)
     grid->addWidget(
         MakeLabel(zeph::LoadResString(host->UnitMode() == 0 ? 6215 : 6217), IDC_HI_UNIT), 4, 2);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算開始"));
-    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
-    buttons->addWidget(calc);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 5, 0, 1, 3);
-    connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addLayout(MakeCalcCancelRow(IDC_CALC), 5, 0, 1, 3);
     connect(byDb, &QRadioButton::clicked, this, [this] { SetSlopeMode(0); });
     connect(byHi, &QRadioButton::clicked, this, [this] { SetSlopeMode(1); });
 
@@ -67,12 +58,7 @@ void CSlopCalDlgJ::SetSlopeMode(int mode) {
 }
 
 void CSlopCalDlgJ::OnCalculate() {
-    if (!ReadPointNo(IDC_POINT_A, &PointA)) {
-        Fail(zeph::kErrPointNo, IDC_POINT_A);
-        return;
-    }
-    if (!ReadPointNo(IDC_POINT_B, &PointB) || PointB == PointA) {
-        Fail(zeph::kErrPointNo, IDC_POINT_B);
+    if (!ReadPointPair(IDC_POINT_A, IDC_POINT_B, &PointA, &PointB)) {
         return;
     }
     const _CORVO a = Host()->GetPointValues(PointA);
