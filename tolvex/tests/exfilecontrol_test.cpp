@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <csignal>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "tolvex/exfilecontrol.h"
 
 namespace {
@@ -65,27 +64,6 @@ class ScriptedFileUi : public tolvex::CFileUserInterface {
         choices.pop_front();
         return choice;
     }
-};
-
-// Lets files grow to `bytes` only: a longer write fails with EFBIG, as on a
-// full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-  private:
-    rlimit m_saved{};
-    void (*m_handler)(int);
 };
 
 class FileControl : public ::testing::Test {

@@ -9,12 +9,10 @@
 #include <QVBoxLayout>
 
 #include "dialogs/processdlg.h"
+#include "main/constants.h"
 #include "tolvex/checkdata.h"
 
 namespace {
-
-// kcal/h per kW.
-constexpr double kKcalPerKw = 860.0;
 
 // The window: placed over the owner's chart like every dialog of the
 // program; Enter is its OK and Escape its Cancel.
@@ -72,15 +70,15 @@ QString CAutoEQC_ResultDlg::FieldText(int id, const CAutoCal_Ret& r) {
     };
     const Shown shown[] = {
         {IDC_TOTAL_KCAL, 0, r.totalCapacity},
-        {IDC_TOTAL_KW, 2, r.totalCapacity / kKcalPerKw},
+        {IDC_TOTAL_KW, 2, r.totalCapacity / zeph::kKcalPerKw},
         {IDC_SENSIBLE_KCAL, 0, r.sensibleCapacity},
-        {IDC_SENSIBLE_KW, 2, r.sensibleCapacity / kKcalPerKw},
+        {IDC_SENSIBLE_KW, 2, r.sensibleCapacity / zeph::kKcalPerKw},
         {IDC_OA_LOAD_KCAL, 0, r.outdoorAirLoad},
-        {IDC_OA_LOAD_KW, 2, r.outdoorAirLoad / kKcalPerKw},
+        {IDC_OA_LOAD_KW, 2, r.outdoorAirLoad / zeph::kKcalPerKw},
         {IDC_FAN_KCAL, 0, r.fanLoad},
-        {IDC_FAN_KW, 2, r.fanLoad / kKcalPerKw},
-        {IDC_CORRECTION_REHEAT_KW, 2, r.loadCorrectionReheat / kKcalPerKw},
-        {IDC_SYSTEM_REHEAT_KW, 2, r.systemReheat / kKcalPerKw},
+        {IDC_FAN_KW, 2, r.fanLoad / zeph::kKcalPerKw},
+        {IDC_CORRECTION_REHEAT_KW, 2, r.loadCorrectionReheat / zeph::kKcalPerKw},
+        {IDC_SYSTEM_REHEAT_KW, 2, r.systemReheat / zeph::kKcalPerKw},
         {IDC_TOTAL_AIRFLOW, 0, r.totalAirflow},
         {IDC_BYPASS1, 0, r.bypassAirflow1},
         {IDC_BYPASS2, 0, r.bypassAirflow2},

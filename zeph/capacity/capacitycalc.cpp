@@ -18,15 +18,13 @@
 // enthalpies in kcal/kg.
 
 using zeph::Format;
+using zeph::kAirDensity;
+using zeph::kKcalPerKw;
 using zeph::LoadResString;
 using zeph::MsgIcon;
 
 namespace {
 
-// Air density turning m³/h and kcal/kg into kcal/h.
-constexpr double kAirDensity = 1.20479;
-// kcal/h per kW.
-constexpr double kKcalPerKw = 860.0;
 // Static pressure of the fan, mmAq, for cal_FanLoad.
 constexpr double kFanStaticPressure = 30.0;
 // The fan load is settled when a pass adds no more than this, kcal/h.

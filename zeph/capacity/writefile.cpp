@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "main/constants.h"
 #include "main/ui.h"
 #include "tolvex/checkdata.h"
 #include "tolvex/exfilecontrol.h"
@@ -13,8 +14,6 @@ namespace {
 
 // kcal/kg → kJ/kg: the enthalpy divided by this factor.
 constexpr double kKcalPerKj = 0.2388886;
-// kcal/h per kW.
-constexpr double kKcalPerHourPerKw = 860.0;
 
 // Code points that take two columns: the East Asian wide and full-width
 // blocks (Hangul Jamo, CJK symbols and punctuation, kana, ideographs, Yi,
@@ -89,7 +88,7 @@ QString CWriteFile::PointLine(const CZephData& p) const {
 }
 
 QString CWriteFile::CapacityBlock(const CAutoCal_Ret& r) const {
-    auto kw = [](double kcalPerHour) { return Nci(2, kcalPerHour / kKcalPerHourPerKw); };
+    auto kw = [](double kcalPerHour) { return Nci(2, kcalPerHour / zeph::kKcalPerKw); };
     auto load = [&kw](const char* label, double kcalPerHour) {
         return QString::fromUtf8(label) +
                QString::asprintf("   %8s(kcal/h) / %6s(kW) \n",

@@ -158,9 +158,9 @@ void CCoilCapDlgJ::OnCalculate() {
     }
 
     const double fQ = CCorvoFunction().CALWKJ(m_unitMode);
-    const double volume = InputMode == 1 ? AirVolume : TotalHeat / dh / kAirDensity;
-    const double total = InputMode == 1 ? dh * AirVolume * kAirDensity * fQ : fQ * TotalHeat;
-    const double latent = std::fabs(high.Hi - m.Hi) * volume * kAirDensity * fQ;
+    const double volume = InputMode == 1 ? AirVolume : TotalHeat / dh / zeph::kAirDensity;
+    const double total = InputMode == 1 ? dh * AirVolume * zeph::kAirDensity * fQ : fQ * TotalHeat;
+    const double latent = std::fabs(high.Hi - m.Hi) * volume * zeph::kAirDensity * fQ;
     if (!std::isfinite(volume) || !std::isfinite(total) || !std::isfinite(latent)) {
         Fail(InputMode == 1 ? zeph::kErrAirVolume : zeph::kErrHeat, given);
         return;

@@ -27,9 +27,6 @@ class CCoilCapDlgJ : public CToolDlg {
         IDC_LATENT_LABEL = 5141,
     };
 
-    // Standard air density, kg/m³.
-    static constexpr double kAirDensity = 1.20479;
-
     explicit CCoilCapDlgJ(CDialogHost* host, QWidget* parent = nullptr);
 
     int PointA = 0;

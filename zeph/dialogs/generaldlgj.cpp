@@ -182,7 +182,7 @@ void CGeneralDlgJ::OnCalculate() {
     CCorvoApp app;
     const double fQ = app.CALWKJ(m_unitMode);
     const double fH = m_unitMode == 0 ? 1.0 : app.CALWKJ(2);
-    const double rho = kAirDensity;
+    const double rho = zeph::kAirDensity;
     const double cp = kSpecificHeat;
     double Q = hasQ ? Value(IDC_HEAT) / fQ : 0.0;
     double V = hasV ? Value(IDC_AIR) : 0.0;

@@ -31,10 +31,6 @@ class CGeneralDlgJ : public CToolDlg {
         IDC_HEAT_UNIT = 5144,
         IDC_DH_UNIT = 5139,
     };
-
-    // Standard air density, kg/m³, and specific heat of moist air,
-    // kcal/(kg·K).
-    static constexpr double kAirDensity = 1.20479;
     static constexpr double kSpecificHeat = 0.2404174;
 
     explicit CGeneralDlgJ(CDialogHost* host, QWidget* parent = nullptr);

@@ -8,6 +8,13 @@ namespace zeph {
 // state fields); callers compare Db with it exactly.
 inline constexpr double kFailed = 999.0;
 
+// Density of air, kg/m³: an air flow in m³/h times an enthalpy difference
+// in kcal/kg, times this, is a heat flow in kcal/h.
+inline constexpr double kAirDensity = 1.20479;
+
+// kcal/h in one kW.
+inline constexpr double kKcalPerKw = 860.0;
+
 // How the chart draws a point record (its STYLE value).
 enum PointStyle : int {
     kStyleProcess = 0,  // a process result, one line from its origin

@@ -15,6 +15,7 @@
 // supply temperature, or the air-change table) and the air flow for a
 // supply temperature used by the capacity calculation.
 
+using zeph::kAirDensity;
 using zeph::kFailed;
 using zeph::kStyleProcess;
 
@@ -27,8 +28,6 @@ constexpr double kMinOffCoilTemp = 10.0;
 constexpr double kContactMargin = 2.0;
 // Outlet temperature code of cal_SHF: no outlet temperature fixed.
 constexpr double kNoFixedOutlet = 99.0;
-// Air density turning m³/h and kcal/kg into kcal/h.
-constexpr double kAirDensity = 1.20479;
 
 const QString kLabelOff = QStringLiteral("OFF");
 const QString kLabelSupply = QStringLiteral("S.A");

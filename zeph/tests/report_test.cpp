@@ -7,11 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 #include "capacity/writefile.h"
+#include "file_size_limit.h"
 #include "maindlgtest.h"
 #include "scoped_locale.h"
 
@@ -139,27 +136,6 @@ QByteArray ReadAll(const QString& path) {
 QStringList FilesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
-
-// Limits the size of files this process writes, so a write fails with "File
-// too large" as on a full disk, for the life of the object.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-  private:
-    rlimit m_saved{};
-    void (*m_handler)(int);
-};
 
 }  // namespace
 
