@@ -26,7 +26,7 @@ constexpr double kRho = 1.20479;
 // Room 26 °C / 50 %, 100 m² × 2.7 m, 6 N/H, 10000 / 8000 kcal/h, C.F 0.95,
 // supply 10 °C, no outdoor air; changed by "N=", "T=", "S=" (sensible, of a
 // total of 10000), "A=" (outdoor air), "sys=" and "min=total/sensible".
-EqcConditions Conditions(const QString& spec) {
+EqcConditions Conditions(const QString& changes) {
     EqcConditions c{.roomName = QStringLiteral("Room 1"),
                     .pressure = kP,
                     .outdoorDb = 31.7,
@@ -40,7 +40,7 @@ EqcConditions Conditions(const QString& spec) {
                     .maxLatent = 2000,
                     .contactFactor = 0.95,
                     .supplyTemp = 10};
-    for (const QString& item : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& item : changes.split(' ', Qt::SkipEmptyParts)) {
         const QString key = item.section('=', 0, 0);
         const double v = item.section('=', 1).section('/', 0, 0).toDouble();
         if (key == "N") c.airChangeRate = v;
@@ -233,7 +233,7 @@ class CapacityTest : public QObject {
 };
 
 void CapacityTest::chain_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("changes");
     QTest::addColumn<double>("reheatTo");  // typed into the re-heater; 0: not asked
 
     QTest::newRow("base") << "" << 0.0;
@@ -246,9 +246,9 @@ void CapacityTest::chain_data() {
 }
 
 void CapacityTest::chain() {
-    QFETCH(QString, spec);
+    QFETCH(QString, changes);
     QFETCH(double, reheatTo);
-    const EqcConditions c = Conditions(spec);
+    const EqcConditions c = Conditions(changes);
     const Expected x = Chain(c, reheatTo);
 
     CapacityRig rig(c);
@@ -280,7 +280,7 @@ void CapacityTest::chain() {
     QCOMPARE(d.GetPointCount(), int(x.points.size()));
     QVERIFY(!d.m_btnAutoCalc->isEnabled());
     QVERIFY(d.m_pEqcResultDlg->IsOpen());
-    if (spec.isEmpty()) {  // the numbers a user reads
+    if (changes.isEmpty()) {  // the numbers a user reads
         QVERIFY(x.messages.at(0).contains(QStringLiteral("[ 13.7 ℃]")));
         QVERIFY(x.messages.at(1).contains(QStringLiteral("[   8.5  N/H ]")));
         QCOMPARE(rig.ui.messages.at(0).icon, zeph::MsgIcon::Question);
@@ -289,7 +289,7 @@ void CapacityTest::chain() {
 }
 
 void CapacityTest::runsThatCannotFinish_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("changes");
     QTest::addColumn<int>("range");  // view-range preset
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("messages");
@@ -307,12 +307,12 @@ void CapacityTest::runsThatCannotFinish_data() {
 }
 
 void CapacityTest::runsThatCannotFinish() {
-    QFETCH(QString, spec);
+    QFETCH(QString, changes);
     QFETCH(int, range);
     QFETCH(QStringList, names);
     QFETCH(QStringList, messages);
 
-    CapacityRig rig(Conditions(spec));
+    CapacityRig rig(Conditions(changes));
     rig.Choose(Id::IDC_RANGE, range);
     DialogScript script;
     script.On(337, [](QDialog* d) { d->close(); });
