@@ -33,6 +33,11 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = Retry([&] { return ::write(fd, data, size); });
         if (n < 0) return false;
+        // A write that takes nothing would never finish.
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
         data += n;
         size -= static_cast<std::size_t>(n);
     }

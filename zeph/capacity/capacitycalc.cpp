@@ -37,6 +37,11 @@ constexpr int kMaxFanPasses = 100;
 // by more than this, m³/h.
 constexpr double kBypassMargin = 1.0;
 
+// The run cannot find an air flow that carries the load.
+void NoAirflow() {
+    zeph::ShowMessage(QString::fromUtf8(zeph::kNoAirflowText), MsgIcon::Exclamation);
+}
+
 bool Positive(double v) {
     return v > 0.0 && std::isfinite(v);
 }
@@ -113,7 +118,7 @@ double CZephDlgJ::IterateFanLoad(int RM, const EqcConditions& c, double& T, doub
         }
         H = F + Qt;
     }
-    zeph::ShowMessage(QString::fromUtf8(zeph::kNoAirflowText), MsgIcon::Exclamation);
+    NoAirflow();
     return 0.0;
 }
 
@@ -178,7 +183,7 @@ bool CZephDlgJ::SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s) {
 
     s->Qa = AirflowBetween(s->RM, s->X, F + Qt);
     if (!Positive(s->Qa)) {
-        zeph::ShowMessage(QString::fromUtf8(zeph::kNoAirflowText), MsgIcon::Exclamation);
+        NoAirflow();
         return false;
     }
     s->C = 0.0;
@@ -199,7 +204,7 @@ bool CZephDlgJ::SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s) {
         s->D = m_nPointNo;
         s->C = AirflowBetween(s->RM, s->D, FanLoadOf(Q2) + Qt);
         if (!Positive(s->C)) {
-            zeph::ShowMessage(QString::fromUtf8(zeph::kNoAirflowText), MsgIcon::Exclamation);
+            NoAirflow();
             return false;
         }
     } else if (!reheat) {
@@ -246,7 +251,7 @@ bool CZephDlgJ::CalcBypassControl(const EqcConditions& c) {
         }
         minCoil = AirflowBetween(s.RM, s.X, Qmin);
         if (!Positive(minCoil)) {
-            zeph::ShowMessage(QString::fromUtf8(zeph::kNoAirflowText), MsgIcon::Exclamation);
+            NoAirflow();
             return false;
         }
     }

@@ -23,9 +23,6 @@ CProcessDlg::CProcessDlg(int templateId, const QString& caption, CDialogHost* ho
     : QDialog(parent), m_host(host) {
     setObjectName(QString::number(templateId));
     setWindowTitle(caption);
-    // Enter, Escape and the arrows are taken before the focused control
-    // sees them, so that a focused button does not click on Enter.
-    qApp->installEventFilter(this);
 }
 
 CProcessDlg::~CProcessDlg() {
@@ -192,19 +189,20 @@ bool CProcessDlg::ReadRanged(int id, double min, double max, double* out) {
 }
 
 bool CProcessDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (!watched->isWidgetType()) {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::FocusIn) || !watched->isWidgetType()) {
         return QDialog::eventFilter(watched, event);
     }
     auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() != this) {
         return QDialog::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::FocusIn) {
+    if (type == QEvent::FocusIn) {
         const int at = static_cast<int>(m_cycle.indexOf(widget->objectName().toInt()));
         if (at >= 0 && !widget->objectName().isEmpty()) {
             FocusIndex = at;
         }
-    } else if (event->type() == QEvent::KeyPress) {
+    } else {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
             case Qt::Key_Return:
@@ -228,10 +226,20 @@ bool CProcessDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CProcessDlg::showEvent(QShowEvent* event) {
+    // While the dialog is on screen, Enter, Escape and the arrows are taken
+    // before the focused control sees them, so that a focused button does
+    // not click on Enter. A hidden dialog (a tool window between openings)
+    // listens to nothing.
+    qApp->installEventFilter(this);
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
         PlaceOverChart();
     }
+}
+
+void CProcessDlg::hideEvent(QHideEvent* event) {
+    qApp->removeEventFilter(this);
+    QDialog::hideEvent(event);
 }
 
 void CProcessDlg::PlaceOverChart() {

@@ -92,6 +92,7 @@ class CProcessDlg : public QDialog {
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void PlaceOverChart();

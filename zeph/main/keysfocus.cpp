@@ -25,9 +25,7 @@ void CZephDlgJ::FocusField(int index) {
 
 void CZephDlgJ::OnFieldFocusIn(CFieldEdit* box, Qt::FocusReason reason) {
     // A box reached by the arrows on a short screen is scrolled into view.
-    if (auto* panel = findChild<QScrollArea*>(QStringLiteral("rightPanel"))) {
-        panel->ensureWidgetVisible(box);
-    }
+    m_rightPanel->ensureWidgetVisible(box);
     // Coming back to the window (after a message box, another program or a
     // menu) is not a move into the box: the name box must not lose its text.
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {

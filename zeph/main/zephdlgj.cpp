@@ -288,7 +288,7 @@ void CZephDlgJ::BuildControls() {
     rightPanel->setLayout(right);
     rightPanel->setFixedWidth(300);
     // On a short screen the panel scrolls instead of being cut off.
-    auto* rightScroll = new QScrollArea(this);
+    auto* rightScroll = m_rightPanel = new QScrollArea(this);
     rightScroll->setObjectName(QStringLiteral("rightPanel"));
     rightScroll->setWidget(rightPanel);
     rightScroll->setWidgetResizable(true);

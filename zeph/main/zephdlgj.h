@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 
 namespace zeph {
 class CEngineMessageGuard;
@@ -348,8 +349,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // Solves the point name from its dry bulb and wet bulb (or relative
     // humidity) at P and adds it; true when the list grew by it.
     bool AddCapacityPoint(const QString& name, double db, bool wetBulb, double value, double P);
-    // Adds the point a process produced (produced: its result) and waits
-    // for Yes; true when the list grew by it.
+    // Accepts the point a process left pending (produced: the process's
+    // result), as Yes does; true when the list grew by it.
     bool AcceptCapacityPoint(bool produced);
     // The air flow (m³/h) that carries heat Q (kcal/h) between points a, b.
     double AirflowBetween(int a, int b, double Q) const;
@@ -369,6 +370,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // that point no longer matches the boxes and was withdrawn.
     bool m_bWithdrawn = false;
     bool m_bFitted = false;
+    // The right-hand panel, which scrolls on short screens.
+    QScrollArea* m_rightPanel = nullptr;
 
     // A property box (1 … 6) edited by the user.
     void OnValueEdited(CFieldEdit* box);
