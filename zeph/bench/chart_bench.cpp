@@ -7,13 +7,14 @@
 #include <QPainter>
 
 #include "chart/staticgraph.h"
+#include "run/zephrun.h"
 
 namespace {
 
 // Points spread over the default range; each process line runs from one of
 // the two points before, as the processes of a system produce them.
-void FillPoints(CStaticGraph& chart, int count) {
-    chart.PointList.clear();
+void FillPoints(CZephRun& run, int count) {
+    QList<CZephData> points;
     const auto db = [](int i) { return -5.0 + (i * 37 % 500) / 10.0; };  // −5 … 45 °C
     const auto xi = [](int i) { return (i * 53 % 300) / 10000.0; };      // 0 … 0.03 kg/kg
     for (int i = 0; i < count; ++i) {
@@ -26,13 +27,15 @@ void FillPoints(CStaticGraph& chart, int count) {
         point.Xi1 = xi(i - 1);
         point.Db2 = db(i - 2);
         point.Xi2 = xi(i - 2);
-        chart.PointList.append(point);
+        points.append(point);
     }
+    run.SetPoints(points);
 }
 
 void BM_ChartRepaint(benchmark::State& state) {
-    CStaticGraph chart;
-    FillPoints(chart, static_cast<int>(state.range(0)));
+    CZephRun run;
+    CStaticGraph chart(run);
+    FillPoints(run, static_cast<int>(state.range(0)));
     QImage image(1000, 1000, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);

@@ -4,9 +4,10 @@
 
 #include "capacity/autoeqcdlg.h"
 #include "capacity/autoeqcresultdlg.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 
 // The capacity commands of the main window: the capacity dialog (button EQC
 // and the menu), the button 自動計算 and the result window.
@@ -24,13 +25,13 @@ bool Positive(double v) {
 
 void CZephDlgJ::OnEqcCommand(bool presetRoomName) {
     UpdateData(true);
-    EqcConditions shown = m_EqcInput;
+    EqcConditions shown = m_run->State().eqcInput;
     shown.roomName = presetRoomName ? m_strSystem : QString();
     CAutoEQCDlg dlg(shown, this, this);
     if (dlg.exec() != QDialog::Accepted) {
         return;
     }
-    m_EqcInput = dlg.Conditions;
+    m_run->SetEqcInput(dlg.Conditions);
     m_btnAutoCalc->setEnabled(true);
     zeph::ShowMessage(QStringLiteral("線図右上の「自動計算ボタン」を押して下さい。"),
                       MsgIcon::Question);
@@ -38,10 +39,12 @@ void CZephDlgJ::OnEqcCommand(bool presetRoomName) {
 
 void CZephDlgJ::RunCapacityCalculation() {
     UpdateData(true);
-    if (m_EqcInput.roomName.isEmpty()) {
-        m_EqcInput.roomName = m_strSystem;
+    if (m_run->State().eqcInput.roomName.isEmpty()) {
+        EqcConditions named = m_run->State().eqcInput;
+        named.roomName = m_strSystem;
+        m_run->SetEqcInput(named);
     }
-    const EqcConditions c = m_EqcInput;
+    const EqcConditions c = m_run->State().eqcInput;
     // The dialog's OK refuses these; conditions cleared since then would
     // size nothing.
     int missing = 0;

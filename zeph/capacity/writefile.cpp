@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "main/constants.h"
-#include "main/ui.h"
+#include "gui/ui.h"
+#include "run/constants.h"
 #include "tolvex/checkdata.h"
 #include "tolvex/exfilecontrol.h"
 #include "tolvex/stdiofile.h"

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "capacity/autocalret.h"
 #include "corvo/zephdata.h"
+#include "run/autocalret.h"
 
 // What a report is written from: copies of the run's lists, taken when the
 // write starts.

@@ -5,24 +5,28 @@
 #include <QPainter>
 #include <cstdint>
 
+#include "run/zephrun.h"
 #include "tolvex/checkdata.h"
 
-CStaticGraph::CStaticGraph(QWidget* parent) : QFrame(parent) {
+CStaticGraph::CStaticGraph(const CZephRun& run, QWidget* parent) : QFrame(parent), m_run(run) {
     setObjectName(QStringLiteral("5037"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     // The chart paints its whole client area itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&m_run, &CZephRun::pointsChanged, this, qOverload<>(&QWidget::update));
+    connect(&m_run, &CZephRun::viewChanged, this, qOverload<>(&QWidget::update));
 }
 
 CStaticGraph::~CStaticGraph() = default;
 
 double CStaticGraph::Pressure() const {
-    return tolvex::CAtof(PressureText.toUtf8().constData());
+    return tolvex::CAtof(m_run.State().pressureText.toUtf8().constData());
 }
 
 void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
-    CZephGraph graph(MaxDb, MinDb, MaxXi, MinXi);
+    const ViewRange& range = m_run.State().range;
+    CZephGraph graph(range.maxDb, range.minDb, range.maxXi, range.minXi);
     graph.DrawChart(painter, client, Pressure());
     ScaleX = graph.ScaleX;
     ScaleY = graph.ScaleY;
@@ -30,7 +34,7 @@ void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
     Frame = graph.Frame;
 
     // Each point's lines before its own marker; later points over earlier.
-    for (const CZephData& record : PointList) {
+    for (const CZephData& record : m_run.State().points) {
         const CZephData point = record;
         switch (static_cast<int>(point.Style)) {
             case 0:
@@ -67,7 +71,10 @@ QList<CZephData> CStaticGraph::HitTest(QPoint pos) const {
     QList<CZephData> hits;
     const QRect client = contentsRect();
     if (Frame == LogicalRect{} || client.width() <= 0 || client.height() <= 0) return hits;
-    if (!CZephGraph::IsDrawableRange(MaxDb, MinDb, MaxXi, MinXi)) return hits;
+    const ViewRange& range = m_run.State().range;
+    if (!CZephGraph::IsDrawableRange(range.maxDb, range.minDb, range.maxXi, range.minXi)) {
+        return hits;
+    }
 
     const double px = double(pos.x()) - client.left();
     const double py = double(pos.y()) - client.top();
@@ -76,11 +83,10 @@ QList<CZephData> CStaticGraph::HitTest(QPoint pos) const {
     const std::int64_t ly = CZephGraph::TruncToInt(static_cast<double>(Frame.bottom) /
                                                    client.height() * (client.height() - py));
 
-    for (const CZephData& record : PointList) {
+    for (const CZephData& record : m_run.State().points) {
         const int style = static_cast<int>(record.Style);
         if (style < 0 || style > 2) continue;
-        if (!(MinDb <= record.Db && record.Db <= MaxDb && MinXi <= record.Xi &&
-              record.Xi <= MaxXi)) {
+        if (!range.Contains(record.GetValues())) {
             continue;  // not drawn, so not clickable
         }
         const QPoint p = CZephGraph::ToLogical(Origin, ScaleX, ScaleY, record.Db, record.Xi);

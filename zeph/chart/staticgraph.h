@@ -8,28 +8,22 @@
 #include "chart/zephgraph.h"
 #include "corvo/zephdata.h"
 
+class CZephRun;
 class QPainter;
 
-// The chart control (identifier 5037): holds the points of the current
-// system, the pressure text and the view range, and repaints the chart with
-// every point and process line on each paint. A left click is matched
-// against the plotted markers and reported with pointsHit(); other buttons
-// and the context-menu request go on to the parent.
+// The chart control (identifier 5037): shows a run, repainting the chart at
+// the run's pressure and view range with every point and process line of
+// its current system on each paint, and again whenever the run says they
+// changed. It owns neither the points nor the range. A left click is
+// matched against the plotted markers and reported with pointsHit(); other
+// buttons and the context-menu request go on to the parent.
 class CStaticGraph : public QFrame {
     Q_OBJECT
 
   public:
-    explicit CStaticGraph(QWidget* parent = nullptr);
+    // run must outlive the chart's use.
+    explicit CStaticGraph(const CZephRun& run, QWidget* parent = nullptr);
     ~CStaticGraph() override;
-
-    // The main window appends, reads and empties these directly and then
-    // calls update().
-    QList<CZephData> PointList;
-    QString PressureText = QStringLiteral("1013.25");
-    double MaxDb = 45.0;
-    double MinDb = -5.0;
-    double MaxXi = 0.035;
-    double MinXi = 0.0;
 
     // Copies of the chart's mapping after the last paint (zero before it).
     int ScaleX = 0;
@@ -51,8 +45,8 @@ class CStaticGraph : public QFrame {
     // of the chart.
     void PaintChart(QPainter& painter, const QRect& client);
 
-    // The pressure text read with C-locale atof rules, hPa (0 when it does
-    // not start with a number).
+    // The run's pressure text read with C-locale atof rules, hPa (0 when it
+    // does not start with a number).
     double Pressure() const;
 
   Q_SIGNALS:
@@ -62,4 +56,7 @@ class CStaticGraph : public QFrame {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    const CZephRun& m_run;
 };

@@ -13,9 +13,10 @@
 #include <span>
 
 #include "chart/staticgraph.h"
-#include "main/fileui.h"
-#include "main/ui.h"
+#include "gui/fileui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
+#include "run/zephrun.h"
 #include "tolvex/exfilecontrol.h"
 
 // Pictures of the chart: the 16-colour bitmap named after the system, and
@@ -128,11 +129,11 @@ QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
 }  // namespace
 
 void CZephDlgJ::SaveChartBitmap() {
-    if (m_Graph->PointList.isEmpty()) {
+    if (m_run->State().points.isEmpty()) {
         return;
     }
     UpdateData(true);
-    const QString name = PictureName(m_strSystem, m_nSystemCount);
+    const QString name = PictureName(m_strSystem, m_run->State().systemCount);
     QImage image = ChartImage(*m_Graph, 1.0);
     if (image.isNull()) {
         zeph::ShowMessage(QStringLiteral("グラフの表示領域がないため、画像を保存できません。"),
@@ -160,7 +161,7 @@ void CZephDlgJ::SaveChartBitmap() {
 
 void CZephDlgJ::ExportChartPicture() {
     UpdateData(true);
-    const QString name = PictureName(m_strSystem, m_nSystemCount);
+    const QString name = PictureName(m_strSystem, m_run->State().systemCount);
     QString folder = zeph::DocumentsFolder();
     if (folder.isEmpty()) {
         folder = QDir::currentPath();

@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "chart/staticgraph.h"
 #include "dialogs/coilcapdlgj.h"
 #include "dialogs/generaldlgj.h"
 #include "main/aboutdlg.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 
 // The context menu of the main dialog (tool windows, constant properties,
 // view range, chart pictures) and the About box at its end.
@@ -40,7 +40,7 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), true);
     range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
     menu->addSeparator();
-    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), !m_Graph->PointList.isEmpty());
+    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), !m_run->State().points.isEmpty());
     add(ID_EXPORT_PICTURE, QStringLiteral("画像ファイルに保存 (PNG / PDF)..."), true);
     const QString about = LoadResString(101);
     if (!about.isEmpty()) {

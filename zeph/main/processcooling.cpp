@@ -5,11 +5,12 @@
 #include "dialogs/airchangedlgj.h"
 #include "dialogs/reheaterdlgj.h"
 #include "dialogs/shfdlgj.h"
-#include "main/constants.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 
 // Cooling along the SHF line: the coil outlet, the reheat choices (a fixed
 // supply temperature, or the air-change table) and the air flow for a
@@ -28,9 +29,6 @@ constexpr double kMinOffCoilTemp = 10.0;
 constexpr double kContactMargin = 2.0;
 // Outlet temperature code of cal_SHF: no outlet temperature fixed.
 constexpr double kNoFixedOutlet = 99.0;
-
-const QString kLabelOff = QStringLiteral("OFF");
-const QString kLabelSupply = QStringLiteral("S.A");
 
 }  // namespace
 
@@ -83,10 +81,10 @@ int CZephDlgJ::ProcCooling(int autoCalc, int reheat, int A, double SHF, double C
     const double tOff = r.Mt;
 
     if (reheat == 1 && r.Db != kFailed) {
-        if (!ResultStep(r, kLabelOff, kStyleProcess, OriginOf(a), ResultAdd::Pending)) {
+        if (!ResultStep(r, zeph::kLabelCoilOff, kStyleProcess, OriginOf(a), ResultAdd::Pending)) {
             return 0;
         }
-        return m_nPointNo + 1;
+        return m_run->State().pointNo + 1;
     }
     if (reheat == 1) {
         zeph::ShowMessage(zeph::LoadResString(6100), zeph::MsgIcon::Question);
@@ -118,15 +116,15 @@ int CZephDlgJ::ProcSupplyFixedTemp(int /*A*/, const _CORVO& a, int mode, double 
                                    double t, double P) {
     const CCorvoApp corvo;
     const _CORVO s = corvo.cal_SHF_FixedSaTemp(a, SHF, t, P);
-    if (!ResultStep(s, kLabelSupply, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
+    if (!ResultStep(s, zeph::kLabelSupply, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
         return 0;
     }
     if (mode == 1) {
         // The coil outlet at the supply air's humidity.
         const _CORVO o = corvo.cal_RHX(CF * 100.0, s.Xi, P);
-        ResultStep(o, kLabelOff, kStyleProcess, OriginOf(s), ResultAdd::AtOnce);
+        ResultStep(o, zeph::kLabelCoilOff, kStyleProcess, OriginOf(s), ResultAdd::AtOnce);
     }
-    return m_nPointNo;
+    return m_run->State().pointNo;
 }
 
 int CZephDlgJ::ProcSupplyByAirChange(int /*A*/, const _CORVO& a, double SHF, double CF, double tOff,
@@ -139,8 +137,8 @@ int CZephDlgJ::ProcSupplyByAirChange(int /*A*/, const _CORVO& a, double SHF, dou
     dlg.MinOffCoilTemp = tOff;
     // The room and loads of the capacity conditions, once the capacity
     // dialog has stored them (the capacity calculation comes here with them).
-    if (m_EqcInput.floorArea > 0.0 && m_EqcInput.ceilingHeight > 0.0) {
-        const EqcConditions& c = m_EqcInput;
+    if (m_run->State().eqcInput.floorArea > 0.0 && m_run->State().eqcInput.ceilingHeight > 0.0) {
+        const EqcConditions& c = m_run->State().eqcInput;
         dlg.RoomVolumeText = zeph::Format("%8.0f", c.floorArea * c.ceilingHeight);
         dlg.TotalHeatText = zeph::Format("%10.0f", c.fanLoad + c.maxSensible + c.maxLatent);
         UpdateData(false);
@@ -153,12 +151,12 @@ int CZephDlgJ::ProcSupplyByAirChange(int /*A*/, const _CORVO& a, double SHF, dou
     const CCorvoApp corvo;
     const double V = dlg.AirChanges * dlg.RoomVolume;  // m³/h
     const _CORVO s = corvo.cal_SHF_AirQtyTh(a, SHF, CF, dlg.TotalHeat, V, P);
-    if (!ResultStep(s, kLabelSupply, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
+    if (!ResultStep(s, zeph::kLabelSupply, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
         return 0;
     }
     const _CORVO o = corvo.cal_RHX(CF * 100.0, s.Xi, P);
-    ResultStep(o, kLabelOff, kStyleProcess, OriginOf(s), ResultAdd::AtOnce);
-    return m_nPointNo;
+    ResultStep(o, zeph::kLabelCoilOff, kStyleProcess, OriginOf(s), ResultAdd::AtOnce);
+    return m_run->State().pointNo;
 }
 
 double CZephDlgJ::AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff,

@@ -1,8 +1,8 @@
-#include "chart/staticgraph.h"
-#include "main/constants.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/zephrun.h"
 #include "tolvex/checkdata.h"
 
 // What every process shares: the buttons, the pressure it runs at, and the
@@ -29,11 +29,11 @@ double CZephDlgJ::ProcessPressure() {
 
 bool CZephDlgJ::ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
                            ResultAdd add) {
-    if (!InDisplayRange(r)) {
+    if (!m_run->InDisplayRange(r)) {
         AbandonProcess();
         return false;
     }
-    CZephData record = MakePointRecord(r, m_nPointNo, label, style);
+    CZephData record = CZephRun::MakePointRecord(r, m_run->State().pointNo, label, style);
     record.Db1 = origins.db1;
     record.Xi1 = origins.xi1;
     record.Db2 = origins.db2;
@@ -43,7 +43,7 @@ bool CZephDlgJ::ResultStep(const _CORVO& r, const QString& label, int style, con
     if (add == ResultAdd::AtOnce) {
         AddCurrentPoint(1);
         // In the list now: a Yes must not add it a second time.
-        m_bPending = 0;
+        m_run->SetCurrentPending(0);
     }
     return true;
 }

@@ -6,8 +6,9 @@
 #include "dialogs/heatdlgj.h"
 #include "dialogs/mixdlgj.h"
 #include "dialogs/slopcaldlgj.h"
-#include "main/constants.h"
 #include "main/zephdlgj.h"
+#include "run/constants.h"
+#include "run/zephrun.h"
 
 // Heating, mixing, points on the line between two points, point
 // differences and the display of a stored point: the buttons that run
@@ -17,14 +18,6 @@ using zeph::kStyleHidden;
 using zeph::kStyleMix;
 using zeph::kStylePlain;
 using zeph::kStyleProcess;
-
-namespace {
-
-QString HeatLabel() {
-    return QStringLiteral("Heat");
-}
-
-}  // namespace
 
 void CZephDlgJ::OnHeatCommand() {
     CHeatDlgJ dlg(this, this);
@@ -85,7 +78,8 @@ void CZephDlgJ::ProcDelta(int A, int B) {
     const _CORVO r = CCorvoApp().cal_Dlt(GetPointValues(A), GetPointValues(B));
     // A difference is not a state: it is not tested against the view range,
     // and the chart does not draw it.
-    const CZephData record = MakePointRecord(r, m_nPointNo, QString(), kStyleHidden);
+    const CZephData record =
+        CZephRun::MakePointRecord(r, m_run->State().pointNo, QString(), kStyleHidden);
     ShowPoint(record, QString(), r.Db != zeph::kFailed ? 1 : 0);
     LockFields();
 }
@@ -94,7 +88,7 @@ bool CZephDlgJ::ProcHeatByAir(int A, double Q, double V, double SHF, double P) {
     ClearCurrent();
     const _CORVO a = GetPointValues(A);
     const _CORVO r = CCorvoApp().cal_Heat_Air(a, Q, V, SHF, P);
-    return ResultStep(r, HeatLabel(), kStyleProcess, OriginOf(a), ResultAdd::Pending);
+    return ResultStep(r, zeph::kLabelHeat, kStyleProcess, OriginOf(a), ResultAdd::Pending);
 }
 
 CZephData CZephDlgJ::ProcHeatByTemp(int A, double dT, double P) {
@@ -102,8 +96,9 @@ CZephData CZephDlgJ::ProcHeatByTemp(int A, double dT, double P) {
     const _CORVO a = GetPointValues(A);
     const _CORVO r = CCorvoApp().cal_Heat_Temp(a, dT, P);
     const Origins origins = OriginOf(a);
-    ResultStep(r, HeatLabel(), kStyleProcess, origins, ResultAdd::Pending);
-    CZephData record = MakePointRecord(r, m_nPointNo, HeatLabel(), kStyleProcess);
+    ResultStep(r, zeph::kLabelHeat, kStyleProcess, origins, ResultAdd::Pending);
+    CZephData record =
+        CZephRun::MakePointRecord(r, m_run->State().pointNo, zeph::kLabelHeat, kStyleProcess);
     record.Db1 = origins.db1;
     record.Xi1 = origins.xi1;
     return record;
@@ -114,7 +109,7 @@ bool CZephDlgJ::ProcMix(int A, int B, double ratio, double P) {
     const _CORVO a = GetPointValues(A);
     const _CORVO b = GetPointValues(B);
     const _CORVO r = CCorvoApp().cal_Mix(a, b, ratio, P);
-    return ResultStep(r, QStringLiteral("Mix"), kStyleMix, OriginOf(a, b), ResultAdd::Pending);
+    return ResultStep(r, zeph::kLabelMix, kStyleMix, OriginOf(a, b), ResultAdd::Pending);
 }
 
 // The engine measures the distance from the second point of the pair. The
@@ -129,7 +124,7 @@ bool CZephDlgJ::ProcSlopeDt(int A, int B, double dDb, double P) {
         std::swap(first, second);
     }
     const _CORVO r = CCorvoApp().cal_SHFOnPointDt(first, second, dDb, P);
-    return ResultStep(r, QStringLiteral("B.P"), kStylePlain, Origins{}, ResultAdd::Pending);
+    return ResultStep(r, zeph::kLabelBetween, kStylePlain, Origins{}, ResultAdd::Pending);
 }
 
 // As ProcSlopeDt, with the distance measured in enthalpy from the point of
@@ -142,5 +137,5 @@ bool CZephDlgJ::ProcSlopeDh(int A, int B, double dh, double P) {
         std::swap(first, second);
     }
     const _CORVO r = CCorvoApp().cal_SHFOnPointDh(first, second, dh, P);
-    return ResultStep(r, QStringLiteral("B.P"), kStylePlain, Origins{}, ResultAdd::Pending);
+    return ResultStep(r, zeph::kLabelBetween, kStylePlain, Origins{}, ResultAdd::Pending);
 }

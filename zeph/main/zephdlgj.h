@@ -8,10 +8,10 @@
 
 #include <memory>
 
-#include "capacity/autocalret.h"
-#include "capacity/eqcconditions.h"
 #include "corvo/zephdata.h"
 #include "dialogs/dialoghost.h"
+#include "run/autocalret.h"
+#include "run/eqcconditions.h"
 
 class CCoilCapDlgJ;
 class CAutoEQC_ResultDlg;
@@ -19,6 +19,7 @@ class CFieldEdit;
 class CGeneralDlgJ;
 class CStaticGraph;
 class CToolDlg;
+class CZephRun;
 struct CoilSolution;
 class QComboBox;
 class QLabel;
@@ -34,8 +35,8 @@ class CFileUiGuard;
 
 // The main window: the chart on the left, the point box, pressure, system
 // name, the range and unit selectors and the process buttons on the right.
-// It owns every datum of a run: the points of the current system (in the
-// chart control), the archive of finished systems and the current point.
+// It presents one run (CZephRun), which holds the points of the current
+// system, the archive of finished systems and the current point.
 //
 // Internal units: °C, %, hPa, kcal/kg(DA), kg/kg(DA), kg(DA)/m³. Only the
 // enthalpy box follows the unit selector (kcal/kg or kJ/kg).
@@ -102,6 +103,10 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // The control with identifier id (nullptr if there is none).
     QWidget* Control(int id) const;
 
+    // The run the window presents.
+    CZephRun& Run() { return *m_run; }
+    const CZephRun& Run() const { return *m_run; }
+
     // --- data exchange -----------------------------------------------------
     // save true: the text members take the boxes' texts; false: the boxes
     // show the members. Order 3011, 3010, 3009, 3008 … 3002.
@@ -113,21 +118,16 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void AcceptPoint();
     void RejectPoint();
     int AddCurrentPoint(int add);
-    void AppendPoint(const CZephData& record);
-    static CZephData MakePointRecord(const _CORVO& values, int number, const QString& name,
-                                     int style);
     void ShowPoint(const CZephData& record, const QString& name, int pending);
     void ClearCurrent();
     void ClearFields(int keep);
     void SetFieldLock(int which);
     void LockFields();
-    bool InDisplayRange(const _CORVO& values) const;
     int GetPointCount() const override;
     // The values and name of point n (1 … GetPointCount()). A number outside
     // that range gives the failed-state record (999 in the state fields) and
     // an empty name.
     _CORVO GetPointValues(int n) const override;
-    QString GetPointName(int n) const;
     void ShowStoredPoint(int n);
     void OnConstantProperty(int command);
     void OnChartPointsHit(const QList<CZephData>& hits);
@@ -206,7 +206,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     static bool ProcessCommandAvailable(int id);
 
     // --- dialog host ---------------------------------------------------------
-    int UnitMode() const override { return m_nUnitMode; }
+    int UnitMode() const override;
     QString PressureText() const override;
     QWidget* ChartWidget() const override;
 
@@ -256,26 +256,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     CGeneralDlgJ* m_pCalculatorDlg = nullptr;
     CCoilCapDlgJ* m_pCoilCapDlg = nullptr;
 
-    // The current point, laid out like a point record.
-    int m_bPending = 0;
-    int m_nStyle = 2;
-    int m_nPointNo = 0;
-    QString m_strPointName;
-    _CORVO m_Current{};
-
     int m_nFocusField = 0;  // 0 system, 1 Db, 2 Wb, 3 Rh, 4 Dp, 5 Hi, 6 Xi
-    int m_nSystemCount = 0;
-    int m_nArchivedCount = 0;
-    int m_bEqcPending = 0;
-    EqcConditions m_EqcInput;  // the capacity conditions, loads in kcal/h
-    int m_nUnitMode = 1;       // 0 kcal/kg, kcal/h; 1 SI (kJ/kg, W)
-
-    QStringList m_SystemNames;     // one name per finished system, in order
-    QList<CZephData> m_AllPoints;  // the points of all finished systems
-    // The last capacity result, and the results archived with their systems
-    // (m_EqcResult is appended once, on reset or finish, when m_bEqcPending).
-    CAutoCal_Ret m_EqcResult;
-    QList<CAutoCal_Ret> m_EqcResults;
 
     CFieldEdit* m_editName = nullptr;
     CFieldEdit* m_editPressure = nullptr;
@@ -310,6 +291,9 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void reject() override {}
 
   private:
+    // The run; made before the controls that show it.
+    CZephRun* m_run = nullptr;
+
     void BuildControls();
     void OnInitDialog();
     bool HandleKey(QWidget* target, QKeyEvent* event);

@@ -12,7 +12,7 @@
 #include "capacity/capacitycalc.h"
 #include "capacitytest.h"
 #include "corvo/corvoapp.h"
-#include "resources/strings.h"
+#include "run/strings.h"
 #include "tolvex/checkdata.h"
 
 using Id = CZephDlgJ::ControlId;
@@ -184,13 +184,13 @@ Expected Chain(const EqcConditions& c, double reheatTo) {
 struct CapacityRig : MainDialogRig {
     explicit CapacityRig(const EqcConditions& c) {
         Choose(Id::IDC_UNIT, 0);
-        dlg->m_EqcInput = c;
+        dlg->Run().SetEqcInput(c);
         dlg->m_btnAutoCalc->setEnabled(true);
     }
     void Run() { QTest::mouseClick(dlg->m_btnAutoCalc, Qt::LeftButton); }
     QStringList Names() const {
         QStringList names;
-        for (const CZephData& p : dlg->m_Graph->PointList) names << QString::fromStdString(p.Pn);
+        for (const CZephData& p : dlg->Run().State().points) names << QString::fromStdString(p.Pn);
         return names;
     }
     QString Shown(int id) const {
@@ -269,13 +269,13 @@ void CapacityTest::chain() {
         QCOMPARE(d.GetPointValues(i + 1).Db, x.points[i].Db);
         QCOMPARE(d.GetPointValues(i + 1).Xi, x.points[i].Xi);
     }
-    CompareResults(d.m_EqcResult, x.r);
-    QCOMPARE(d.m_bEqcPending, 1);
-    QCOMPARE(d.m_EqcInput.fanLoad, x.fanLoad);
+    CompareResults(d.Run().State().eqcResult, x.r);
+    QCOMPARE(d.Run().State().eqcPending, 1);
+    QCOMPARE(d.Run().State().eqcInput.fanLoad, x.fanLoad);
     // The room names the system; nothing waits for Yes; one run per OK.
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("Room 1"));
     QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), QStringLiteral("1013.25"));
-    QCOMPARE(d.m_bPending, 0);
+    QCOMPARE(d.Run().State().current.pending, 0);
     QTest::mouseClick(d.Control(Id::IDC_YES), Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), int(x.points.size()));
     QVERIFY(!d.m_btnAutoCalc->isEnabled());
@@ -284,7 +284,7 @@ void CapacityTest::chain() {
         QVERIFY(x.messages.at(0).contains(QStringLiteral("[ 13.7 ℃]")));
         QVERIFY(x.messages.at(1).contains(QStringLiteral("[   8.5  N/H ]")));
         QCOMPARE(rig.ui.messages.at(0).icon, zeph::MsgIcon::Question);
-        QCOMPARE(d.m_EqcResult.totalAirflow, d.m_EqcResult.coilAirflowMax);
+        QCOMPARE(d.Run().State().eqcResult.totalAirflow, d.Run().State().eqcResult.coilAirflowMax);
     }
 }
 
@@ -320,8 +320,8 @@ void CapacityTest::runsThatCannotFinish() {
 
     QCOMPARE(rig.ui.Texts(), messages);
     QCOMPARE(rig.Names(), names);
-    QCOMPARE(rig.dlg->m_bEqcPending, 0);
-    QCOMPARE(rig.dlg->m_EqcResult, CAutoCal_Ret{});
+    QCOMPARE(rig.dlg->Run().State().eqcPending, 0);
+    QCOMPARE(rig.dlg->Run().State().eqcResult, CAutoCal_Ret{});
     QVERIFY(!rig.dlg->m_pEqcResultDlg->IsOpen());
     QVERIFY(!rig.dlg->m_btnAutoCalc->isEnabled());
     QTest::mouseClick(rig.dlg->Control(Id::IDC_YES), Qt::LeftButton);
@@ -358,7 +358,7 @@ void CapacityTest::resultWindow() {
         rig.Shown(5191) + ' ' + rig.Shown(5195) + ' ' + rig.Shown(5197) + ' ' + rig.Shown(5199),
         QStringLiteral("0.00 0 0 8.5"));
 
-    rig.dlg->m_EqcInput = Conditions("N=20");
+    rig.dlg->Run().SetEqcInput(Conditions("N=20"));
     rig.dlg->m_btnAutoCalc->setEnabled(true);
     rig.Run();
     QCOMPARE(rig.dlg->m_pEqcResultDlg->Window(), w);
@@ -387,23 +387,23 @@ void CapacityTest::eachResultIsArchivedOnce() {
     };
     RunEqcDialog(rig, ok, true);  // from the menu: no room name
     QTest::mouseClick(d.m_btnAutoCalc, Qt::LeftButton);
-    QCOMPARE(d.m_EqcResult.name, QStringLiteral("System 1"));
+    QCOMPARE(d.Run().State().eqcResult.name, QStringLiteral("System 1"));
     QCOMPARE(d.GetPointCount(), 2);
     RunEqcDialog(rig, ok);
     QTest::mouseClick(d.m_btnAutoCalc, Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), 4);
-    QCOMPARE(d.m_EqcResults.size(), 1);
+    QCOMPARE(d.Run().State().eqcResults.size(), 1);
 
     RunEqcDialog(rig, ok);
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 2);
-    QCOMPARE(d.m_EqcInput.floorArea, 0.0);
+    QCOMPARE(d.Run().State().eqcResults.size(), 2);
+    QCOMPARE(d.Run().State().eqcInput.floorArea, 0.0);
     QVERIFY(!d.m_btnAutoCalc->isEnabled());
     RunEqcDialog(rig, ok);
     rig.ui.answers << zeph::MsgAnswer::No;  // no report
     QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 2);
-    QCOMPARE(d.m_SystemNames, (QStringList{"System 1", "System 2"}));
+    QCOMPARE(d.Run().State().eqcResults.size(), 2);
+    QCOMPARE(d.Run().State().systemNames, (QStringList{"System 1", "System 2"}));
 }
 
 QTEST_MAIN(CapacityTest)

@@ -321,24 +321,22 @@ void ReportTest::capacityResultsAreArchivedOnceWithTheirSystem() {
 
     // A result of the first system goes with it at the reset.
     rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
-    d.m_EqcResult = first;
-    d.m_bEqcPending = 1;
+    d.Run().SetCapacityResult(first);
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults, QList<CAutoCal_Ret>{first});
-    QCOMPARE(d.m_bEqcPending, 0);
+    QCOMPARE(d.Run().State().eqcResults, QList<CAutoCal_Ret>{first});
+    QCOMPARE(d.Run().State().eqcPending, 0);
     // A second reset has nothing new to archive.
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 1);
+    QCOMPARE(d.Run().State().eqcResults.size(), 1);
 
     // The last system's result is archived by the finish, and reported.
     rig.AddPoint(QStringLiteral("24"), QStringLiteral("50"));
-    d.m_EqcResult = second;
-    d.m_bEqcPending = 1;
+    d.Run().SetCapacityResult(second);
     rig.ui.answers << MsgAnswer::Yes;
     rig.ui.fileAnswers << QString();
     QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults, (QList<CAutoCal_Ret>{first, second}));
-    QCOMPARE(d.m_bEqcPending, 0);
+    QCOMPARE(d.Run().State().eqcResults, (QList<CAutoCal_Ret>{first, second}));
+    QCOMPARE(d.Run().State().eqcPending, 0);
     const QString report =
         QString::fromUtf8(ReadAll(m_documents + QStringLiteral("/ZephData.txt")));
     QCOMPARE(report.count(QStringLiteral(" 自動計算データ ")), 2);

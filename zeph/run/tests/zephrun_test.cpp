@@ -1,0 +1,151 @@
+// The run without any window: numbering and reading of points, the archive
+// of systems and capacity results, and which change each step announces.
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+#include "run/zephrun.h"
+
+namespace {
+
+_CORVO State(double db, double xi, double mt = 0.0) {
+    _CORVO v{};
+    v.Db = db;
+    v.Wb = db - 5.0;
+    v.Rh = 50.0;
+    v.Xi = xi;
+    v.Hi = 10.0 + db;
+    v.Mt = mt;
+    return v;
+}
+
+// Makes c the current point, pending, and accepts it.
+void Accept(CZephRun& run, const QString& name, const _CORVO& values) {
+    CurrentPoint c;
+    c.pending = 1;
+    c.name = name;
+    c.values = values;
+    run.SetCurrent(c);
+    run.AddCurrentPoint(run.State().current.pending);
+}
+
+}  // namespace
+
+class ZephRunTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void pointsAreNumberedAndRead();
+    void resetArchivesEachSystemAndResultOnce();
+    void notifications_data();
+    void notifications();
+};
+
+void ZephRunTest::pointsAreNumberedAndRead() {
+    CZephRun run;
+    Accept(run, QStringLiteral("A"), State(20.0, 0.008, 12.5));
+    Accept(run, QStringLiteral("B"), State(30.0, 0.012));
+    // Anything but 1 adds nothing and gives the last number.
+    QCOMPARE(run.AddCurrentPoint(0), 2);
+    QCOMPARE(run.GetPointCount(), 2);
+    QCOMPARE(run.State().points.at(1).N, 2);
+    QCOMPARE(run.GetPointName(1), QStringLiteral("A"));
+    QCOMPARE(run.GetPointValues(1).Db, 20.0);
+    QCOMPARE(run.GetPointValues(1).Mt, 0.0);  // the auxiliary temperature is not stored
+    for (int n : {0, 3, -1}) {
+        QVERIFY(corvo::IsFailed(run.GetPointValues(n)));
+        QCOMPARE(run.GetPointValues(n).Dn, zeph::kFailed);
+        QVERIFY(run.GetPointName(n).isEmpty());
+    }
+    QVERIFY(run.InDisplayRange(State(45.0, 0.035)));
+    QVERIFY(!run.InDisplayRange(State(45.01, 0.01)));
+    QVERIFY(!run.InDisplayRange(State(20.0, -0.0001)));
+}
+
+void ZephRunTest::resetArchivesEachSystemAndResultOnce() {
+    CZephRun run;
+    CAutoCal_Ret first;
+    first.name = QStringLiteral("Room A");
+    EqcConditions conditions;
+    conditions.floorArea = 100.0;
+    run.SetEqcInput(conditions);
+    run.SetCapacityResult(first);
+    Accept(run, QStringLiteral("A"), State(20.0, 0.008));
+
+    CZephRun::ResetOutcome out = run.ResetSystem(QStringLiteral("North"));
+    QVERIFY(out.capacityArchived && out.systemFinished);
+    QCOMPARE(run.State().eqcResults, QList<CAutoCal_Ret>{first});
+    QCOMPARE(run.State().eqcInput.floorArea, 0.0);
+    QCOMPARE(run.State().systemNames, QStringList{QStringLiteral("North")});
+    QCOMPARE(run.GetPointCount(), 0);
+    QCOMPARE(run.State().pointNo, 0);
+    QCOMPARE(run.NextSystemName(), QStringLiteral("System 2"));
+
+    // An empty system finishes nothing and archives nothing again.
+    out = run.ResetSystem(QStringLiteral("Empty"));
+    QVERIFY(!out.capacityArchived && !out.systemFinished);
+    QCOMPARE(run.State().systemNames.size(), 1);
+    QCOMPARE(run.State().eqcResults.size(), 1);
+
+    // A second result replaces a first one not yet archived only after
+    // archiving it; the finish archives the last one.
+    CAutoCal_Ret second = first;
+    second.name = QStringLiteral("Room B");
+    CAutoCal_Ret third = first;
+    third.name = QStringLiteral("Room C");
+    run.SetCapacityResult(second);
+    run.SetCapacityResult(third);
+    Accept(run, QStringLiteral("B"), State(25.0, 0.010));
+    run.FinishRun(QStringLiteral("South"));
+    QCOMPARE(run.State().eqcResults, (QList<CAutoCal_Ret>{first, second, third}));
+    QCOMPARE(run.State().systemNames,
+             (QStringList{QStringLiteral("North"), QStringLiteral("South")}));
+    QCOMPARE(run.State().allPoints.size(), 2);
+    run.EndRun();
+    QCOMPARE(run.GetPointCount(), 0);
+    QCOMPARE(run.State().eqcPending, 0);
+}
+
+using RunStep = std::function<void(CZephRun&)>;
+Q_DECLARE_METATYPE(RunStep)
+
+void ZephRunTest::notifications_data() {
+    // Expected signals as "points current system view", 1 for emitted.
+    QTest::addColumn<RunStep>("step");
+    QTest::addColumn<QString>("emitted");
+    QTest::newRow("accept") << RunStep([](CZephRun& r) { r.AddCurrentPoint(1); }) << "1 0 0 0";
+    QTest::newRow("accept nothing")
+        << RunStep([](CZephRun& r) { r.AddCurrentPoint(0); }) << "0 0 0 0";
+    QTest::newRow("current") << RunStep([](CZephRun& r) { r.SetCurrentPending(1); }) << "0 1 0 0";
+    QTest::newRow("reset empty") << RunStep([](CZephRun& r) { r.ResetSystem({}); }) << "0 0 1 0";
+    QTest::newRow("reset") << RunStep([](CZephRun& r) {
+        r.AddCurrentPoint(1);
+        r.ResetSystem({});
+    }) << "1 1 1 0";
+    QTest::newRow("range") << RunStep([](CZephRun& r) { r.SetViewRange({}); }) << "0 0 0 1";
+    QTest::newRow("pressure") << RunStep([](CZephRun& r) { r.SetPressureText("900"); })
+                              << "0 0 0 1";
+    QTest::newRow("capacity") << RunStep([](CZephRun& r) { r.SetCapacityResult({}); }) << "0 0 1 0";
+}
+
+void ZephRunTest::notifications() {
+    QFETCH(RunStep, step);
+    QFETCH(QString, emitted);
+    CZephRun run;
+    QSignalSpy points(&run, &CZephRun::pointsChanged);
+    QSignalSpy current(&run, &CZephRun::currentPointChanged);
+    QSignalSpy system(&run, &CZephRun::systemChanged);
+    QSignalSpy view(&run, &CZephRun::viewChanged);
+    step(run);
+    const auto seen = [](const QSignalSpy& s) { return s.isEmpty() ? '0' : '1'; };
+    QCOMPARE(QString("%1 %2 %3 %4")
+                 .arg(seen(points))
+                 .arg(seen(current))
+                 .arg(seen(system))
+                 .arg(seen(view)),
+             emitted);
+}
+
+QTEST_GUILESS_MAIN(ZephRunTest)
+#include "zephrun_test.moc"

@@ -1,0 +1,180 @@
+#include "run/zephrun.h"
+
+#include "run/pointtext.h"
+
+CZephRun::CZephRun(QObject* parent) : QObject(parent) {}
+
+CZephRun::~CZephRun() = default;
+
+// --- points -----------------------------------------------------------------
+
+int CZephRun::GetPointCount() const {
+    return static_cast<int>(m_state.points.size());
+}
+
+_CORVO CZephRun::GetPointValues(int n) const {
+    if (n < 1 || n > GetPointCount()) {
+        return zeph::FailedState();
+    }
+    return m_state.points.at(n - 1).GetValues();
+}
+
+QString CZephRun::GetPointName(int n) const {
+    if (n < 1 || n > GetPointCount()) {
+        return {};
+    }
+    return QString::fromStdString(m_state.points.at(n - 1).Pn);
+}
+
+CZephData CZephRun::MakePointRecord(const _CORVO& values, int number, const QString& name,
+                                    int style) {
+    CZephData record;
+    record.Style = static_cast<STYLE>(style);
+    record.N = number;
+    record.Pn = name.toStdString();
+    record.SetValues(values);
+    return record;
+}
+
+bool CZephRun::InDisplayRange(const _CORVO& values) const {
+    return m_state.range.Contains(values);
+}
+
+int CZephRun::AddCurrentPoint(int add) {
+    if (add == 1) {
+        ++m_state.pointNo;
+        _CORVO values = m_state.current.values;
+        values.Mt = 0.0;  // the auxiliary temperature stays with the process
+        AppendPoint(
+            MakePointRecord(values, m_state.pointNo, m_state.current.name, m_state.current.style));
+    }
+    return m_state.pointNo;
+}
+
+void CZephRun::AppendPoint(const CZephData& record) {
+    m_state.points.append(record);
+    Q_EMIT pointsChanged();
+}
+
+void CZephRun::SetPointNo(int number) {
+    m_state.pointNo = number;
+}
+
+void CZephRun::SetPoints(const QList<CZephData>& points) {
+    m_state.points = points;
+    Q_EMIT pointsChanged();
+}
+
+// --- the current point ------------------------------------------------------
+
+void CZephRun::SetCurrent(const CurrentPoint& current) {
+    m_state.current = current;
+    Q_EMIT currentPointChanged();
+}
+
+void CZephRun::ClearCurrent() {
+    SetCurrent(CurrentPoint{});
+}
+
+void CZephRun::SetCurrentPending(int pending) {
+    m_state.current.pending = pending;
+    Q_EMIT currentPointChanged();
+}
+
+void CZephRun::SetCurrentStyle(int style) {
+    m_state.current.style = style;
+    Q_EMIT currentPointChanged();
+}
+
+void CZephRun::SetCurrentName(const QString& name) {
+    m_state.current.name = name;
+    Q_EMIT currentPointChanged();
+}
+
+// --- settings -----------------------------------------------------------------
+
+void CZephRun::SetPressureText(const QString& text) {
+    m_state.pressureText = text;
+    Q_EMIT viewChanged();
+}
+
+void CZephRun::SetUnitMode(int mode) {
+    m_state.unitMode = mode;
+    Q_EMIT viewChanged();
+}
+
+void CZephRun::SetViewRange(const ViewRange& range) {
+    m_state.range = range;
+    Q_EMIT viewChanged();
+}
+
+// --- systems ------------------------------------------------------------------
+
+CZephRun::ResetOutcome CZephRun::ResetSystem(const QString& systemName) {
+    ResetOutcome outcome;
+    m_state.allPoints.append(m_state.points);
+    if (m_state.eqcPending == 1) {
+        m_state.eqcResults.append(m_state.eqcResult);
+        m_state.eqcInput = EqcConditions{};
+        m_state.eqcPending = 0;
+        outcome.capacityArchived = true;
+    }
+    if (m_state.allPoints.size() > m_state.archivedCount) {
+        m_state.archivedCount = static_cast<int>(m_state.allPoints.size());
+        m_state.systemNames.append(systemName);
+        ++m_state.systemCount;
+        m_state.points.clear();
+        m_state.pointNo = 0;
+        m_state.current = CurrentPoint{};
+        outcome.systemFinished = true;
+        Q_EMIT pointsChanged();
+        Q_EMIT currentPointChanged();
+    }
+    Q_EMIT systemChanged();
+    return outcome;
+}
+
+void CZephRun::FinishRun(const QString& systemName) {
+    // Only a result not yet archived: never a default or an earlier one.
+    if (m_state.eqcPending == 1) {
+        m_state.eqcResults.append(m_state.eqcResult);
+    }
+    m_state.systemNames.append(systemName);
+    m_state.allPoints.append(m_state.points);
+    Q_EMIT systemChanged();
+}
+
+void CZephRun::EndRun() {
+    m_state.points.clear();
+    m_state.eqcPending = 0;
+    Q_EMIT pointsChanged();
+    Q_EMIT systemChanged();
+}
+
+QString CZephRun::NextSystemName() const {
+    return QString::asprintf("System %d", m_state.systemCount + 1);
+}
+
+// --- capacity sizing ------------------------------------------------------------
+
+void CZephRun::SetEqcInput(const EqcConditions& conditions) {
+    m_state.eqcInput = conditions;
+    Q_EMIT systemChanged();
+}
+
+void CZephRun::SetCapacityResult(const CAutoCal_Ret& result) {
+    if (m_state.eqcPending == 1) {
+        m_state.eqcResults.append(m_state.eqcResult);
+    }
+    m_state.eqcResult = result;
+    m_state.eqcPending = 1;
+    Q_EMIT systemChanged();
+}
+
+void CZephRun::Restart() {
+    m_state = RunState{};
+    Q_EMIT pointsChanged();
+    Q_EMIT currentPointChanged();
+    Q_EMIT systemChanged();
+    Q_EMIT viewChanged();
+}
