@@ -47,61 +47,44 @@ void CZephDlgJ::CalcPoint() {
 }
 
 void CZephDlgJ::CalcPointAt(double P) {
-    m_run->SetCurrentName(m_strName);
-
-    CDataManager data;
-    const std::string db = EngineText(m_strDb);
-    const std::string wb = EngineText(m_strWb);
-    const std::string rh = EngineText(m_strRh);
-    const std::string dp = EngineText(m_strDp);
-    const std::string xi = EngineText(m_strXi);
-    data.SetStrDb(db.c_str());
-    data.SetStrWb(wb.c_str());
-    data.SetStrRh(rh.c_str());
-    data.SetStrDp(dp.c_str());
-    if (m_strHi.isEmpty()) {
-        data.SetStrHi(nullptr);
-    } else {
-        // The box holds kJ/kg in SI mode; the engine takes kcal/kg. Ten
-        // significant digits keep the value exact to far below the display.
-        const double kcal = TextValue(m_strHi) / EnthalpyFactor();
-        const QByteArray hi = QString::asprintf("%.10g", kcal).toLatin1();
-        data.SetStrHi(hi.constData());
-    }
-    data.SetStrXi(xi.c_str());
-
-    CCalc calc;
-    if (!calc.EnableCalCheck(&data)) {
-        return;
-    }
-    const _CORVO r = calc.Cal_CorvoPoint(&data, P);
-    if (m_run->InDisplayRange(r)) {
-        const QString name = m_run->State().current.name;
-        const CZephData record =
-            CZephRun::MakePointRecord(r, m_run->State().pointNo, name, zeph::kStylePlain);
-        ShowPoint(record, name, 1);
-    } else {
-        zeph::ShowMessage(zeph::OutOfRangeText(), MsgIcon::Exclamation, MsgButtons::Ok);
+    const CZephRun::PointEntry entry{m_strName, m_strDb, m_strWb, m_strRh,
+                                     m_strDp,   m_strHi, m_strXi};
+    switch (m_run->CalcPointAt(entry, P)) {
+        case CZephRun::SolveOutcome::Pending:
+            ShowCurrentPoint();
+            break;
+        case CZephRun::SolveOutcome::OutOfRange:
+            zeph::ShowMessage(zeph::OutOfRangeText(), MsgIcon::Exclamation, MsgButtons::Ok);
+            break;
+        case CZephRun::SolveOutcome::Refused:
+            break;
     }
 }
 
 void CZephDlgJ::ShowPoint(const CZephData& record, const QString& name, int pending) {
-    m_editName->setText(name);
     CurrentPoint current;
     current.pending = pending;
     current.style = record.Style;
     current.name = name;
     current.values = record.GetValues();
     m_run->SetCurrent(current);
+    ShowCurrentPoint();
+}
+
+void CZephDlgJ::ShowCurrentPoint() {
+    const CurrentPoint& current = m_run->State().current;
+    const _CORVO& v = current.values;
+    const double factor = m_run->EnthalpyFactor();
+    m_editName->setText(current.name);
     m_bWithdrawn = false;
 
-    m_editDb->setText(Format("%6.2f", record.Db));
-    m_editWb->setText(Format("%6.2f", record.Wb));
-    m_editRh->setText(Format("%6.2f", record.Rh));
-    m_editDp->setText(Format("%6.2f", record.Dp));
-    m_editHi->setText(Format("%9.5f", record.Hi * EnthalpyFactor()));
-    m_editXi->setText(Format("%9.5f", record.Xi));
-    m_editDn->setText(Format("%9.5f", record.Dn));
+    m_editDb->setText(Format("%6.2f", v.Db));
+    m_editWb->setText(Format("%6.2f", v.Wb));
+    m_editRh->setText(Format("%6.2f", v.Rh));
+    m_editDp->setText(Format("%6.2f", v.Dp));
+    m_editHi->setText(Format("%9.5f", v.Hi * factor));
+    m_editXi->setText(Format("%9.5f", v.Xi));
+    m_editDn->setText(Format("%9.5f", v.Dn));
 }
 
 void CZephDlgJ::AcceptPoint() {
@@ -174,10 +157,8 @@ _CORVO CZephDlgJ::GetPointValues(int n) const {
 
 void CZephDlgJ::ShowStoredPoint(int n) {
     ClearCurrent();
-    const QString name = m_run->GetPointName(n);
-    const _CORVO values = GetPointValues(n);
-    const CZephData record = CZephRun::MakePointRecord(values, n, name, 3);
-    ShowPoint(record, name, record.Db != zeph::kFailed ? 1 : 0);
+    m_run->ShowStoredPoint(n);
+    ShowCurrentPoint();
     LockFields();
 }
 

@@ -8,20 +8,6 @@
 // What every process shares: the buttons, the pressure it runs at, and the
 // step that puts its result into the point box or abandons it.
 
-CZephDlgJ::Origins CZephDlgJ::OriginOf(const _CORVO& a) {
-    Origins o;
-    o.db1 = a.Db;
-    o.xi1 = a.Xi;
-    return o;
-}
-
-CZephDlgJ::Origins CZephDlgJ::OriginOf(const _CORVO& a, const _CORVO& b) {
-    Origins o = OriginOf(a);
-    o.db2 = b.Db;
-    o.xi2 = b.Xi;
-    return o;
-}
-
 double CZephDlgJ::ProcessPressure() {
     UpdateData(true);
     return tolvex::CAtof(m_strPressure.toStdString());
@@ -29,21 +15,14 @@ double CZephDlgJ::ProcessPressure() {
 
 bool CZephDlgJ::ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
                            ResultAdd add) {
-    if (!m_run->InDisplayRange(r)) {
+    if (!m_run->ResultStep(r, label, style, origins, add)) {
         AbandonProcess();
         return false;
     }
-    CZephData record = CZephRun::MakePointRecord(r, m_run->State().pointNo, label, style);
-    record.Db1 = origins.db1;
-    record.Xi1 = origins.xi1;
-    record.Db2 = origins.db2;
-    record.Xi2 = origins.xi2;
-    ShowPoint(record, label, 1);
+    ShowCurrentPoint();
     LockFields();
     if (add == ResultAdd::AtOnce) {
-        AddCurrentPoint(1);
-        // In the list now: a Yes must not add it a second time.
-        m_run->SetCurrentPending(0);
+        UpdateData(true);  // as adding a point does
     }
     return true;
 }

@@ -367,11 +367,6 @@ CFieldEdit* CZephDlgJ::ValueBox(int index) const {
     }
 }
 
-double CZephDlgJ::EnthalpyFactor() const {
-    // kcal/kg → the unit of the enthalpy box: 1 in kcal mode, 4.186… kJ/kcal.
-    return CCorvoFunction().CALWKJ(m_run->State().unitMode < 1 ? 0 : 2);
-}
-
 // --- dialog commands ------------------------------------------------------------
 
 int CZephDlgJ::UnitMode() const {
@@ -409,13 +404,14 @@ void CZephDlgJ::SetUnitMode() {
             break;
     }
     if (m_run->State().current.values.Hi != 0.0) {
-        m_editHi->setText(Format("%9.5f", m_run->State().current.values.Hi * EnthalpyFactor()));
+        m_editHi->setText(
+            Format("%9.5f", m_run->State().current.values.Hi * m_run->EnthalpyFactor()));
     } else if (previous != m_run->State().unitMode && IsNumberText(m_editHi->text())) {
         // An enthalpy the user typed follows the unit too; left as it was,
         // 41.86 kJ/kg would silently become 41.86 kcal/kg.
         CCorvoFunction f;
         const double kcal = TextValue(m_editHi->text()) / f.CALWKJ(previous < 1 ? 0 : 2);
-        m_editHi->setText(Format("%9.5f", kcal * EnthalpyFactor()));
+        m_editHi->setText(Format("%9.5f", kcal * m_run->EnthalpyFactor()));
     }
     UpdateData(true);
 }

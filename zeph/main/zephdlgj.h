@@ -12,6 +12,7 @@
 #include "dialogs/dialoghost.h"
 #include "run/autocalret.h"
 #include "run/eqcconditions.h"
+#include "run/zephrun.h"
 
 class CCoilCapDlgJ;
 class CAutoEQC_ResultDlg;
@@ -19,7 +20,6 @@ class CFieldEdit;
 class CGeneralDlgJ;
 class CStaticGraph;
 class CToolDlg;
-class CZephRun;
 struct CoilSolution;
 class QComboBox;
 class QLabel;
@@ -118,7 +118,11 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void AcceptPoint();
     void RejectPoint();
     int AddCurrentPoint(int add);
+    // record named name becomes the current point (pending or not) and is
+    // shown in the point box.
     void ShowPoint(const CZephData& record, const QString& name, int pending);
+    // The point box shows the run's current point.
+    void ShowCurrentPoint();
     void ClearCurrent();
     void ClearFields(int keep);
     void SetFieldLock(int which);
@@ -133,21 +137,13 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void OnChartPointsHit(const QList<CZephData>& hits);
 
     // --- process execution -------------------------------------------------
-    // Where the process lines of a result start: the dry bulb and humidity
-    // ratio of the state it came from and, for mixing, of the second source.
-    struct Origins {
-        double db1 = 0.0, xi1 = 0.0, db2 = 0.0, xi2 = 0.0;
-    };
-    static Origins OriginOf(const _CORVO& a);
-    static Origins OriginOf(const _CORVO& a, const _CORVO& b);
-    enum class ResultAdd {
-        Pending,  // shown in the point box, waiting for Yes
-        AtOnce,   // added to the list at once, shown but not pending again
-    };
-    // The end of a process: the record of r named label, with style and
-    // origins, is shown locked in the point box when r lies in the view
-    // range (and added at once with ResultAdd::AtOnce); true then. Otherwise
-    // the process is abandoned (AbandonProcess) and the result is false.
+    using Origins = CZephRun::Origins;
+    using ResultAdd = CZephRun::ResultAdd;
+    static Origins OriginOf(const _CORVO& a) { return CZephRun::OriginOf(a); }
+    static Origins OriginOf(const _CORVO& a, const _CORVO& b) { return CZephRun::OriginOf(a, b); }
+    // The end of a process (CZephRun::ResultStep): the result is shown
+    // locked in the point box; true then. A state outside the view range
+    // abandons the process (AbandonProcess) and gives false.
     bool ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
                     ResultAdd add);
     // Ends a process that cannot go on (a state outside the view range or a
@@ -300,7 +296,6 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void OnFieldFocusIn(CFieldEdit* box, Qt::FocusReason reason);
     void OnFieldFocusOut(CFieldEdit* box, Qt::FocusReason reason);
     bool CheckEntryFields();
-    double EnthalpyFactor() const;
     // Value box 1 … 6 (Db, Wb, Rh, Dp, Hi, Xi), 7 the specific weight.
     CFieldEdit* ValueBox(int index) const;
 

@@ -1,5 +1,7 @@
 #include "run/zephrun.h"
 
+#include "corvo/calc.h"
+#include "corvo/corvofunction.h"
 #include "run/pointtext.h"
 
 CZephRun::CZephRun(QObject* parent) : QObject(parent) {}
@@ -38,6 +40,97 @@ CZephData CZephRun::MakePointRecord(const _CORVO& values, int number, const QStr
 
 bool CZephRun::InDisplayRange(const _CORVO& values) const {
     return m_state.range.Contains(values);
+}
+
+double CZephRun::EnthalpyFactor() const {
+    return CCorvoFunction().CALWKJ(m_state.unitMode < 1 ? 0 : 2);
+}
+
+CZephRun::SolveOutcome CZephRun::CalcPointAt(const PointEntry& entry, double P) {
+    SetCurrentName(entry.name);
+
+    CDataManager data;
+    const std::string db = zeph::EngineText(entry.db);
+    const std::string wb = zeph::EngineText(entry.wb);
+    const std::string rh = zeph::EngineText(entry.rh);
+    const std::string dp = zeph::EngineText(entry.dp);
+    const std::string xi = zeph::EngineText(entry.xi);
+    data.SetStrDb(db.c_str());
+    data.SetStrWb(wb.c_str());
+    data.SetStrRh(rh.c_str());
+    data.SetStrDp(dp.c_str());
+    if (entry.hi.isEmpty()) {
+        data.SetStrHi(nullptr);
+    } else {
+        // The box holds kJ/kg in SI mode; the engine takes kcal/kg. Ten
+        // significant digits keep the value exact to far below the display.
+        const double kcal = zeph::TextValue(entry.hi) / EnthalpyFactor();
+        const QByteArray hi = QString::asprintf("%.10g", kcal).toLatin1();
+        data.SetStrHi(hi.constData());
+    }
+    data.SetStrXi(xi.c_str());
+
+    CCalc calc;
+    if (!calc.EnableCalCheck(&data)) {
+        return SolveOutcome::Refused;
+    }
+    const _CORVO r = calc.Cal_CorvoPoint(&data, P);
+    if (!InDisplayRange(r)) {
+        return SolveOutcome::OutOfRange;
+    }
+    CurrentPoint solved;
+    solved.pending = 1;
+    solved.style = zeph::kStylePlain;
+    solved.name = entry.name;
+    solved.values = r;
+    SetCurrent(solved);
+    return SolveOutcome::Pending;
+}
+
+void CZephRun::ShowStoredPoint(int n) {
+    CurrentPoint stored;
+    stored.name = GetPointName(n);
+    stored.values = GetPointValues(n);
+    stored.style = zeph::kStyleHidden;
+    stored.pending = corvo::IsFailed(stored.values) ? 0 : 1;
+    SetCurrent(stored);
+}
+
+CZephRun::Origins CZephRun::OriginOf(const _CORVO& a) {
+    Origins o;
+    o.db1 = a.Db;
+    o.xi1 = a.Xi;
+    return o;
+}
+
+CZephRun::Origins CZephRun::OriginOf(const _CORVO& a, const _CORVO& b) {
+    Origins o = OriginOf(a);
+    o.db2 = b.Db;
+    o.xi2 = b.Xi;
+    return o;
+}
+
+bool CZephRun::ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
+                          ResultAdd add) {
+    if (!InDisplayRange(r)) {
+        return false;
+    }
+    CurrentPoint result;
+    result.pending = 1;
+    result.style = style;
+    result.name = label;
+    result.values = r;
+    result.values.Db1 = origins.db1;
+    result.values.Xi1 = origins.xi1;
+    result.values.Db2 = origins.db2;
+    result.values.Xi2 = origins.xi2;
+    SetCurrent(result);
+    if (add == ResultAdd::AtOnce) {
+        AddCurrentPoint(1);
+        // In the list now: a Yes must not add it a second time.
+        SetCurrentPending(0);
+    }
+    return true;
 }
 
 int CZephRun::AddCurrentPoint(int add) {

@@ -31,6 +31,45 @@ class CZephRun : public QObject {
                                      int style);
     // True when the state lies in the view range.
     bool InDisplayRange(const _CORVO& values) const;
+    // kcal/kg → the unit of the unit mode: 1 in kcal mode, 4.186… kJ/kcal
+    // in SI mode.
+    double EnthalpyFactor() const;
+
+    // The texts of the point box a point is solved from.
+    struct PointEntry {
+        QString name, db, wb, rh, dp, hi, xi;
+    };
+    enum class SolveOutcome {
+        Refused,     // not exactly two values entered: nothing is solved
+        OutOfRange,  // solved, but outside the view range
+        Pending,     // the current point, waiting for Yes
+    };
+    // Solves the entered fields at total pressure P (hPa) through the
+    // engine's entered-field dispatch: each text as typed (a number's
+    // thousands separators removed), the enthalpy in the unit mode's unit.
+    // The current point takes the entry's name whatever the outcome.
+    SolveOutcome CalcPointAt(const PointEntry& entry, double P);
+    // Point n shown again as the current point: style 3 (not drawn), pending
+    // unless n is not a point (the failed record).
+    void ShowStoredPoint(int n);
+
+    // Where the process lines of a result start: the dry bulb and humidity
+    // ratio of the state it came from and, for mixing, of the second source.
+    struct Origins {
+        double db1 = 0.0, xi1 = 0.0, db2 = 0.0, xi2 = 0.0;
+    };
+    static Origins OriginOf(const _CORVO& a);
+    static Origins OriginOf(const _CORVO& a, const _CORVO& b);
+    enum class ResultAdd {
+        Pending,  // the current point, waiting for Yes
+        AtOnce,   // added to the list at once, current but not pending again
+    };
+    // The end of a process: the record of r named label, with style and
+    // origins, becomes the current point when r lies in the view range (and
+    // is added at once with ResultAdd::AtOnce); true then. A state outside
+    // the range changes nothing and gives false.
+    bool ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
+                    ResultAdd add);
     // add 1: the current point joins the list with the next number (its
     // auxiliary temperature stays with the process); any other value adds
     // nothing. Returns the number of the last point added.

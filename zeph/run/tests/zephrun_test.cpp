@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "run/pointtext.h"
 #include "run/zephrun.h"
 
 namespace {
@@ -37,6 +38,9 @@ class ZephRunTest : public QObject {
 
   private Q_SLOTS:
     void pointsAreNumberedAndRead();
+    void solvingAnEntry_data();
+    void solvingAnEntry();
+    void resultStep();
     void resetArchivesEachSystemAndResultOnce();
     void notifications_data();
     void notifications();
@@ -61,6 +65,94 @@ void ZephRunTest::pointsAreNumberedAndRead() {
     QVERIFY(run.InDisplayRange(State(45.0, 0.035)));
     QVERIFY(!run.InDisplayRange(State(45.01, 0.01)));
     QVERIFY(!run.InDisplayRange(State(20.0, -0.0001)));
+}
+
+using Entry = CZephRun::PointEntry;
+using Outcome = CZephRun::SolveOutcome;
+Q_DECLARE_METATYPE(Entry)
+
+void ZephRunTest::solvingAnEntry_data() {
+    QTest::addColumn<int>("unitMode");
+    QTest::addColumn<Entry>("entry");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<double>("db");
+    QTest::addColumn<double>("rh");
+    const auto row = [](const char* name, int unit, Entry e, Outcome o, double db, double rh) {
+        QTest::newRow(name) << unit << e << int(o) << db << rh;
+    };
+    row("db rh", 1, {"P1", "26", "", "50", "", "", ""}, Outcome::Pending, 26.0, 50.0);
+    row("db wb", 1, {"P2", "26", "20", "", "", "", ""}, Outcome::Pending, 26.0, 0.0);
+    // 50 kcal/kg is 209.3 kJ/kg: read in the unit of the unit mode.
+    row("enthalpy in kcal", 0, {"P1", "", "", "", "", "16", "0.01"}, Outcome::Pending, 0.0, 0.0);
+    row("enthalpy in kJ", 1, {"P1", "", "", "", "", "66.97682518127696", "0.01"}, Outcome::Pending,
+        0.0, 0.0);
+    row("out of range", 1, {"hot", "60", "", "50", "", "", ""}, Outcome::OutOfRange, 0.0, 0.0);
+    row("one value", 1, {"P1", "26", "", "", "", "", ""}, Outcome::Refused, 0.0, 0.0);
+}
+
+void ZephRunTest::solvingAnEntry() {
+    QFETCH(int, unitMode);
+    QFETCH(Entry, entry);
+    QFETCH(int, outcome);
+    QFETCH(double, db);
+    QFETCH(double, rh);
+    CZephRun run;
+    run.SetUnitMode(unitMode);
+    QCOMPARE(int(run.CalcPointAt(entry, 1013.25)), outcome);
+    const CurrentPoint& c = run.State().current;
+    QCOMPARE(c.name, entry.name);  // whatever the outcome
+    QCOMPARE(c.pending, outcome == int(Outcome::Pending) ? 1 : 0);
+    QCOMPARE(run.GetPointCount(), 0);
+    if (db != 0.0) {
+        QVERIFY(qAbs(c.values.Db - db) < 1e-9);
+    }
+    if (rh != 0.0) {
+        QVERIFY(qAbs(c.values.Rh - rh) < 1e-6);
+    }
+    if (!entry.hi.isEmpty() && outcome == int(Outcome::Pending)) {
+        // Both units name the same state: 16 kcal/kg.
+        QVERIFY(qAbs(c.values.Hi - 16.0) < 1e-6);
+        QCOMPARE(c.style, int(zeph::kStylePlain));
+    }
+}
+
+void ZephRunTest::resultStep() {
+    CZephRun run;
+    const _CORVO a = State(20.0, 0.008);
+    const _CORVO b = State(30.0, 0.012);
+    const CZephRun::Origins both = CZephRun::OriginOf(a, b);
+    QVERIFY(run.ResultStep(State(25.0, 0.010, 7.5), QStringLiteral("Mix"), zeph::kStyleMix, both,
+                           CZephRun::ResultAdd::Pending));
+    const CurrentPoint& c = run.State().current;
+    QCOMPARE(c.pending, 1);
+    QCOMPARE(c.style, int(zeph::kStyleMix));
+    QVERIFY(c.values.Db1 == 20.0 && c.values.Xi1 == 0.008);
+    QVERIFY(c.values.Db2 == 30.0 && c.values.Xi2 == 0.012);
+    QCOMPARE(run.GetPointCount(), 0);
+
+    // At once: in the list, current, no longer pending; Mt stays with it.
+    QVERIFY(run.ResultStep(State(15.0, 0.009, 7.5), QStringLiteral("S.A"), zeph::kStyleProcess,
+                           CZephRun::OriginOf(a), CZephRun::ResultAdd::AtOnce));
+    QCOMPARE(run.GetPointCount(), 1);
+    QCOMPARE(c.pending, 0);
+    QCOMPARE(c.values.Mt, 7.5);
+    QCOMPARE(run.State().points.at(0).Mt, 0.0);
+    QCOMPARE(run.State().points.at(0).Db1, 20.0);
+    QCOMPARE(run.GetPointName(1), QStringLiteral("S.A"));
+
+    // Outside the view range (and the failed record): nothing changes.
+    for (const _CORVO& r : {State(46.0, 0.01), zeph::FailedState()}) {
+        QVERIFY(!run.ResultStep(r, QStringLiteral("Heat"), zeph::kStyleProcess, {},
+                                CZephRun::ResultAdd::AtOnce));
+        QCOMPARE(run.GetPointCount(), 1);
+        QCOMPARE(c.name, QStringLiteral("S.A"));
+    }
+
+    // A stored point shown again: not drawn, pending; none: the failed record.
+    run.ShowStoredPoint(1);
+    QVERIFY(c.pending == 1 && c.style == zeph::kStyleHidden && c.values.Db == 15.0);
+    run.ShowStoredPoint(2);
+    QVERIFY(c.pending == 0 && corvo::IsFailed(c.values) && c.name.isEmpty());
 }
 
 void ZephRunTest::resetArchivesEachSystemAndResultOnce() {
