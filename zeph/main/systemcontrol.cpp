@@ -22,11 +22,12 @@ void CZephDlgJ::ResetSystem() {
     // system, once.
     if (m_bEqcPending == 1) {
         m_EqcResults.append(m_EqcResult);
-        m_EqcInput = EqcConditions{};
         m_bEqcPending = 0;
-        // Nothing is left to calculate from.
-        m_btnAutoCalc->setEnabled(false);
     }
+    // Conditions stored for this system, run or not, end with it: the next
+    // system is not calculated from them.
+    m_EqcInput = EqcConditions{};
+    m_btnAutoCalc->setEnabled(false);
     if (m_AllPoints.size() > m_nArchivedCount) {
         m_nArchivedCount = static_cast<int>(m_AllPoints.size());
         m_SystemNames.append(m_strSystem);
