@@ -109,15 +109,21 @@ QString CCoilCapDlgJ::Grouped(double value) const {
 
 void CCoilCapDlgJ::ReadFields() {
     const double fQ = CCorvoFunction().CALWKJ(m_unitMode);
+    // A value out of range stays as typed, for the test to refuse.
+    auto inRange = [](double v, const zeph::FieldRange& r) { return v >= r.min && v <= r.max; };
     if (InputMode == 1) {
         if (IsNumeric(IDC_AIR_VOLUME)) {
             AirVolume = Value(IDC_AIR_VOLUME);
-            SetText(IDC_AIR_VOLUME, Grouped(AirVolume));
+            if (inRange(AirVolume, zeph::kAirVolumeRange)) {
+                SetText(IDC_AIR_VOLUME, Grouped(AirVolume));
+            }
         }
     } else if (IsNumeric(IDC_TOTAL_HEAT)) {
         const double shown = Value(IDC_TOTAL_HEAT);
         TotalHeat = shown / fQ;
-        SetText(IDC_TOTAL_HEAT, Grouped(shown));
+        if (inRange(shown, zeph::kHeatRange)) {
+            SetText(IDC_TOTAL_HEAT, Grouped(shown));
+        }
     }
 }
 
@@ -130,6 +136,9 @@ void CCoilCapDlgJ::OnCalculate() {
     const double amount = InputMode == 1 ? AirVolume : TotalHeat;
     if (!IsNumeric(given) || !(amount > 0.0) || !std::isfinite(amount)) {
         Fail(InputMode == 1 ? zeph::kErrAirVolume : zeph::kErrHeat, given);
+        return;
+    }
+    if (!ReadRanged(given, InputMode == 1 ? zeph::kAirVolumeRange : zeph::kHeatRange)) {
         return;
     }
 

@@ -54,9 +54,12 @@ void CHeatDlgJ::SetHeatMode(int mode) {
     }
 }
 
-double CHeatDlgJ::ReadGrouped(int id) {
+double CHeatDlgJ::ReadGrouped(int id, const zeph::FieldRange& range) {
     const double v = Value(id);
-    SetText(id, QString::fromStdString(CCheckData().nci(0, v)));
+    // A value out of range stays as typed, for the test to refuse.
+    if (v >= range.min && v <= range.max) {
+        SetText(id, QString::fromStdString(CCheckData().nci(0, v)));
+    }
     return v;
 }
 
@@ -69,10 +72,10 @@ void CHeatDlgJ::ReadFields() {
     const double f = CCorvoFunction().CALWKJ(Host()->UnitMode());
     // A text that is not a number stays as typed, for the test to refuse.
     if (IsNumeric(IDC_HEAT)) {
-        Heat = ReadGrouped(IDC_HEAT) / f;
+        Heat = ReadGrouped(IDC_HEAT, zeph::kHeatRange) / f;
     }
     if (IsNumeric(IDC_AIR_VOLUME)) {
-        AirVolume = ReadGrouped(IDC_AIR_VOLUME);
+        AirVolume = ReadGrouped(IDC_AIR_VOLUME, zeph::kAirVolumeRange);
     }
     Shf = Value(IDC_SHF);
 }
@@ -90,17 +93,30 @@ void CHeatDlgJ::OnCalculate() {
             Fail(zeph::kErrHeat, IDC_HEAT);
             return;
         }
+        if (!ReadRanged(IDC_HEAT, zeph::kHeatRange)) {
+            return;
+        }
         if (!IsNumeric(IDC_AIR_VOLUME) || AirVolume <= 0.0) {
             Fail(zeph::kErrAirVolume, IDC_AIR_VOLUME);
+            return;
+        }
+        if (!ReadRanged(IDC_AIR_VOLUME, zeph::kAirVolumeRange)) {
             return;
         }
         if (!IsNumeric(IDC_SHF) || Shf < 0.0 || Shf > 1.0) {
             Fail(zeph::kErrShf, IDC_SHF);
             return;
         }
-    } else if (!IsNumeric(IDC_DELTA_T) || DeltaT < 0.0) {
-        Fail(zeph::kErrTemperature, IDC_DELTA_T);
-        return;
+    } else {
+        if (!IsNumeric(IDC_DELTA_T) || DeltaT < 0.0) {
+            Fail(zeph::kErrTemperature, IDC_DELTA_T);
+            return;
+        }
+        // The heated air must stay a state the engine can solve.
+        const double maxRise = zeph::kAirTempRange.max - Host()->GetPointValues(PointNo).Db;
+        if (!ReadRanged(IDC_DELTA_T, 0.0, maxRise, nullptr)) {
+            return;
+        }
     }
     accept();
 }

@@ -70,6 +70,9 @@ void CHHDlgJ::OnCalculate() {
             Fail(zeph::kErrInput, IDC_WATER_TEMP);
             return;
         }
+        if (!ReadRanged(IDC_WATER_TEMP, zeph::HotWaterTempRange())) {
+            return;
+        }
         HotWaterTemp = Value(IDC_WATER_TEMP);
     }
     accept();

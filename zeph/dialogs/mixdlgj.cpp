@@ -35,5 +35,8 @@ void CMixDlgJ::OnCalculate() {
         Fail(zeph::kErrMixing, IDC_RATIO);
         return;
     }
+    if (!ReadRanged(IDC_RATIO, zeph::kMixRatioRange)) {
+        return;
+    }
     accept();
 }

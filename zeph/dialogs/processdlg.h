@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "dialogs/fieldranges.h"
+
 class CDialogHost;
 class QCheckBox;
 class QHBoxLayout;
@@ -89,6 +91,7 @@ class CProcessDlg : public QDialog {
     // shown, the field gets the focus with its text selected, and the result
     // is false.
     bool ReadRanged(int id, double min, double max, double* out);
+    bool ReadRanged(int id, const zeph::FieldRange& range, double* out = nullptr);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -89,5 +89,8 @@ void CReHeaterDlgJ::OnCalculate() {
         Fail(zeph::kErrTemperature, IDC_SUPPLYTEMP);
         return;
     }
+    if (!ReadRanged(IDC_SUPPLYTEMP, zeph::kAirTempRange)) {
+        return;
+    }
     accept();
 }

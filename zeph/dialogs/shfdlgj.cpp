@@ -117,10 +117,14 @@ void CShfDlgJ::OnCalculate() {
         Fail(zeph::kErrContactFactor, IDC_CF);
         return;
     }
-    if (!(AutoCalc == 1 && ReheatSet == 1) &&
-        (!IsNumeric(IDC_SUPPLYTEMP) || SupplyTemp >= PointDb)) {
-        Fail(zeph::kErrTemperature, IDC_SUPPLYTEMP);
-        return;
+    if (!(AutoCalc == 1 && ReheatSet == 1)) {
+        if (!IsNumeric(IDC_SUPPLYTEMP) || SupplyTemp >= PointDb) {
+            Fail(zeph::kErrTemperature, IDC_SUPPLYTEMP);
+            return;
+        }
+        if (!ReadRanged(IDC_SUPPLYTEMP, zeph::kAirTempRange)) {
+            return;
+        }
     }
     accept();
 }
