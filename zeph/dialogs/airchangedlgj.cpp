@@ -74,7 +74,7 @@ CAirChangeDlgJ::CAirChangeDlgJ(CDialogHost* host, QWidget* parent)
     };
     int row = 0;
     for (const auto& f : fields) {
-        QLineEdit* edit = MakeEdit(f.id);
+        QLineEdit* edit = MakeNumberEdit(f.id);
         edit->setAlignment(Qt::AlignRight);
         f.label->setBuddy(edit);
         grid->addWidget(f.label, row, 0);

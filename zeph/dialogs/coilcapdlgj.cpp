@@ -24,10 +24,10 @@ CCoilCapDlgJ::CCoilCapDlgJ(CDialogHost* host, QWidget* parent)
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
     };
-    addRow(0, MakeLabel(QStringLiteral("ポイント[A]")), MakeEdit(IDC_POINT_A));
-    addRow(1, MakeLabel(QStringLiteral("ポイント[B]")), MakeEdit(IDC_POINT_B));
-    addRow(2, MakeLabel(QStringLiteral("風  量(CMH)")), MakeEdit(IDC_AIR_VOLUME));
-    addRow(3, MakeLabel(QString(), IDC_TOTAL_LABEL), MakeEdit(IDC_TOTAL_HEAT));
+    addRow(0, MakeLabel(QStringLiteral("ポイント[A]")), MakeNumberEdit(IDC_POINT_A));
+    addRow(1, MakeLabel(QStringLiteral("ポイント[B]")), MakeNumberEdit(IDC_POINT_B));
+    addRow(2, MakeLabel(QStringLiteral("風  量(CMH)")), MakeNumberEdit(IDC_AIR_VOLUME));
+    addRow(3, MakeLabel(QString(), IDC_TOTAL_LABEL), MakeNumberEdit(IDC_TOTAL_HEAT));
     m_sensible = MakeLabel(QString(), IDC_SENSIBLE);
     m_latent = MakeLabel(QString(), IDC_LATENT);
     addRow(4, MakeLabel(QString(), IDC_SENSIBLE_LABEL), m_sensible);

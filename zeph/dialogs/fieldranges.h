@@ -36,6 +36,10 @@ inline constexpr FieldRange kRoomVolumeRange{0.0, 1e7};
 // Air changes per hour.
 inline constexpr FieldRange kAirChangesRange{0.0, 1000.0};
 
+// Characters a numeric field takes: far more than any value needs, few
+// enough that typing on and on cannot make each keystroke slow.
+inline constexpr int kMaxNumberChars = 64;
+
 // Hot water for humidifying, °C: from freezing up to the hottest water
 // whose saturated air the engine can solve (its vapour-pressure limit),
 // rounded down to a tenth so that the bound shown can itself be typed.

@@ -60,7 +60,7 @@ CGeneralDlgJ::CGeneralDlgJ(CDialogHost* host, QWidget* parent)
     };
     int row = 0;
     for (const auto& r : rows) {
-        QLineEdit* input = MakeEdit(r.input);
+        QLineEdit* input = MakeNumberEdit(r.input);
         QLineEdit* result = MakeEdit(r.result);
         result->setReadOnly(true);
         result->hide();

@@ -35,7 +35,7 @@ CGraphViewRangeDlg::CGraphViewRangeDlg(CDialogHost* host, QWidget* parent)
     };
     int row = 0;
     for (const auto& r : rows) {
-        QLineEdit* edit = MakeEdit(r.id);
+        QLineEdit* edit = MakeNumberEdit(r.id);
         edit->setAlignment(Qt::AlignRight);
         QLabel* label = MakeLabel(QString::fromUtf8(r.label));
         label->setBuddy(edit);

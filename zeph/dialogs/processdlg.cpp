@@ -43,6 +43,12 @@ QLineEdit* CProcessDlg::MakeEdit(int id, const QString& text) {
     return edit;
 }
 
+QLineEdit* CProcessDlg::MakeNumberEdit(int id, const QString& text) {
+    QLineEdit* edit = MakeEdit(id, text);
+    edit->setMaxLength(zeph::kMaxNumberChars);
+    return edit;
+}
+
 QPushButton* CProcessDlg::MakeButton(int id, const QString& text) {
     auto* button = new QPushButton(text, this);
     button->setObjectName(QString::number(id));

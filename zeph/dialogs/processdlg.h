@@ -49,6 +49,9 @@ class CProcessDlg : public QDialog {
 
     // Controls, created as children of the dialog with id as objectName.
     QLineEdit* MakeEdit(int id, const QString& text = {});
+    // An edit for a number: it takes at most zeph::kMaxNumberChars
+    // characters.
+    QLineEdit* MakeNumberEdit(int id, const QString& text = {});
     QPushButton* MakeButton(int id, const QString& text);
     QRadioButton* MakeRadio(int id, const QString& text);
     QCheckBox* MakeCheck(int id, const QString& text);

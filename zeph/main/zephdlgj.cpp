@@ -20,6 +20,7 @@
 #include "capacity/autoeqcresultdlg.h"
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
+#include "dialogs/fieldranges.h"
 #include "main/fieldedit.h"
 #include "main/fileui.h"
 #include "main/pointtext.h"
@@ -172,8 +173,10 @@ void CZephDlgJ::BuildControls() {
     m_editHi = makeEdit(IDC_HI, 117);
     m_editXi = makeEdit(IDC_XI, 118);
     m_editDn = makeEdit(IDC_DN, 119);
+    m_editPressure->setMaxLength(zeph::kMaxNumberChars);
     for (int i = 1; i <= 7; ++i) {
         ValueBox(i)->setAlignment(Qt::AlignRight);
+        ValueBox(i)->setMaxLength(zeph::kMaxNumberChars);
     }
     for (int i = 1; i <= 6; ++i) {
         CFieldEdit* box = ValueBox(i);

@@ -1,6 +1,7 @@
 // The numeric fields of the process dialogs and tool windows: each refuses a
 // value outside its range with the range prompt and the focus on the field,
-// and takes the value at its bound.
+// and takes the value at its bound; every numeric field, here and in the
+// main window, refuses a 65th character.
 
 #include <QLineEdit>
 #include <QtTest>
@@ -23,6 +24,7 @@
 #include "dialogs/shfdlgj.h"
 #include "dialogs/slopcaldlgj.h"
 #include "dialogscript.h"
+#include "maindlgtest.h"
 #include "scriptedui.h"
 
 namespace {
@@ -130,6 +132,9 @@ class FieldRangesTest : public QObject {
   private Q_SLOTS:
     void refusedOutsideTakenAtTheBound_data();
     void refusedOutsideTakenAtTheBound();
+    void numericFieldsTakeAtMost64Characters_data();
+    void numericFieldsTakeAtMost64Characters();
+    void mainWindowBoxesTakeAtMost64Characters();
 };
 
 void FieldRangesTest::refusedOutsideTakenAtTheBound_data() {
@@ -226,6 +231,51 @@ void FieldRangesTest::refusedOutsideTakenAtTheBound() {
         }
         QVERIFY(host.errors.isEmpty());
         ui.Clear();
+    }
+}
+
+void FieldRangesTest::numericFieldsTakeAtMost64Characters_data() {
+    QTest::addColumn<QString>("dialog");
+    for (const char* name : {"shf", "reheater", "airchange", "heat", "mix", "hh", "slope", "delta",
+                             "cp", "range", "coil", "calc"}) {
+        QTest::newRow(name) << name;
+    }
+}
+
+void FieldRangesTest::numericFieldsTakeAtMost64Characters() {
+    QFETCH(QString, dialog);
+    CScriptedUi ui;
+    CScriptedUi::Scope scope(ui);
+    PointsHost host;
+    std::unique_ptr<CProcessDlg> d = DialogNamed(dialog)(&host);
+    Open(d.get());
+    int typedInto = 0;
+    for (QLineEdit* edit : d->findChildren<QLineEdit*>()) {
+        // Results the user cannot type into are not fields.
+        if (edit->isReadOnly() && !edit->isVisible()) continue;
+        edit->setEnabled(true);
+        edit->setReadOnly(false);
+        edit->clear();
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(edit, QString(65, QLatin1Char('1')));
+        QVERIFY2(edit->text() == QString(64, QLatin1Char('1')), qPrintable(edit->objectName()));
+        // Emptied again, so that the calculator does not count a third
+        // quantity.
+        edit->clear();
+        ++typedInto;
+    }
+    QVERIFY(typedInto > 0);
+}
+
+void FieldRangesTest::mainWindowBoxesTakeAtMost64Characters() {
+    MainDialogRig rig;
+    using Id = CZephDlgJ;
+    // The pressure last: leaving it with 64 digits is refused.
+    for (int id : {Id::IDC_DB, Id::IDC_WB, Id::IDC_RH, Id::IDC_DP, Id::IDC_HI, Id::IDC_XI,
+                   Id::IDC_DN, Id::IDC_PRESSURE}) {
+        rig.Edit(id)->clear();
+        rig.Type(id, QString(65, QLatin1Char('1')));
+        QCOMPARE(rig.Edit(id)->text(), QString(64, QLatin1Char('1')));
     }
 }
 
