@@ -35,6 +35,8 @@ inline constexpr FieldRange kMixRatioRange{0.0, 1e6};
 inline constexpr FieldRange kRoomVolumeRange{0.0, 1e7};
 // Air changes per hour.
 inline constexpr FieldRange kAirChangesRange{0.0, 1000.0};
+// Atmospheric pressure of the chart and its processes, hPa.
+inline constexpr FieldRange kPressureRange{300.0, 1200.0};
 
 // Characters a numeric field takes: far more than any value needs, few
 // enough that typing on and on cannot make each keystroke slow.
