@@ -157,7 +157,7 @@ void CAirChangeDlgJ::ReadFields() {
     // for the test that follows to point at.
     for (const RangedField& f : kRangedFields) {
         const double v = Value(f.id);
-        if (IsNumeric(f.id) && v >= f.range.min && v <= f.range.max) {
+        if (IsNumeric(f.id) && f.range.Contains(v)) {
             SetText(f.id, Grouped(v));
         }
     }

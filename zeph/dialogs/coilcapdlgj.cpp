@@ -110,18 +110,17 @@ QString CCoilCapDlgJ::Grouped(double value) const {
 void CCoilCapDlgJ::ReadFields() {
     const double fQ = CCorvoFunction().CALWKJ(m_unitMode);
     // A value out of range stays as typed, for the test to refuse.
-    auto inRange = [](double v, const zeph::FieldRange& r) { return v >= r.min && v <= r.max; };
     if (InputMode == 1) {
         if (IsNumeric(IDC_AIR_VOLUME)) {
             AirVolume = Value(IDC_AIR_VOLUME);
-            if (inRange(AirVolume, zeph::kAirVolumeRange)) {
+            if (zeph::kAirVolumeRange.Contains(AirVolume)) {
                 SetText(IDC_AIR_VOLUME, Grouped(AirVolume));
             }
         }
     } else if (IsNumeric(IDC_TOTAL_HEAT)) {
         const double shown = Value(IDC_TOTAL_HEAT);
         TotalHeat = shown / fQ;
-        if (inRange(shown, zeph::kHeatRange)) {
+        if (zeph::kHeatRange.Contains(shown)) {
             SetText(IDC_TOTAL_HEAT, Grouped(shown));
         }
     }

@@ -11,6 +11,8 @@ namespace zeph {
 struct FieldRange {
     double min;
     double max;
+
+    constexpr bool Contains(double v) const { return v >= min && v <= max; }
 };
 
 // Dry bulb of air, °C: the engine solves states from −50 to 100 °C.

@@ -57,7 +57,7 @@ void CHeatDlgJ::SetHeatMode(int mode) {
 double CHeatDlgJ::ReadGrouped(int id, const zeph::FieldRange& range) {
     const double v = Value(id);
     // A value out of range stays as typed, for the test to refuse.
-    if (v >= range.min && v <= range.max) {
+    if (range.Contains(v)) {
         SetText(id, QString::fromStdString(CCheckData().nci(0, v)));
     }
     return v;
