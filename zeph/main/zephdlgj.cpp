@@ -20,6 +20,7 @@
 #include "capacity/autoeqcresultdlg.h"
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
+#include "dialogs/fieldranges.h"
 #include "main/fieldedit.h"
 #include "main/fileui.h"
 #include "main/pointtext.h"
@@ -172,8 +173,10 @@ void CZephDlgJ::BuildControls() {
     m_editHi = makeEdit(IDC_HI, 117);
     m_editXi = makeEdit(IDC_XI, 118);
     m_editDn = makeEdit(IDC_DN, 119);
+    m_editPressure->setMaxLength(zeph::kMaxNumberChars);
     for (int i = 1; i <= 7; ++i) {
         ValueBox(i)->setAlignment(Qt::AlignRight);
+        ValueBox(i)->setMaxLength(zeph::kMaxNumberChars);
     }
     for (int i = 1; i <= 6; ++i) {
         CFieldEdit* box = ValueBox(i);
@@ -444,9 +447,11 @@ void CZephDlgJ::OnPressureLeft() {
 bool CZephDlgJ::CheckPressureField() {
     QString text = m_editPressure->text().trimmed();
     CCheckData check;
+    QString refusal = QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。");
     if (check.Inspect_nData(text.toStdString()) == 1) {
         const double p = check.atof_e(text.toStdString());
-        if (p > 0.0 && std::isfinite(p)) {
+        const zeph::FieldRange& range = zeph::kPressureRange;
+        if (p >= range.min && p <= range.max) {
             // Everything downstream reads the text with C atof rules, which
             // would stop at a thousands separator.
             text.remove(QLatin1Char(','));
@@ -455,13 +460,15 @@ bool CZephDlgJ::CheckPressureField() {
             }
             return true;
         }
+        if (p > 0.0) {
+            refusal = zeph::RangePrompt(range.min, range.max);
+        }
     }
     // The last accepted pressure comes back before the message opens, so
     // the focus leaving for the message finds a valid box.
     m_editPressure->setText(m_Graph->PressureText);
     m_strPressure = m_Graph->PressureText;
-    zeph::ShowMessage(QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。"),
-                      MsgIcon::Exclamation, MsgButtons::Ok);
+    zeph::ShowMessage(refusal, MsgIcon::Exclamation, MsgButtons::Ok);
     QPointer<QLineEdit> target(m_editPressure);
     QMetaObject::invokeMethod(
         this,
