@@ -34,6 +34,16 @@ double OrDefault(double v, double fallback) {
     return v != 0.0 ? v : fallback;
 }
 
+// Longest text a number box takes: enough for any number typed by hand,
+// short enough that every keystroke lays the text out at once.
+constexpr int kMaxNumberLength = 64;
+
+// Conditions refused at OK.
+constexpr const char* kMinAboveMaxText = "最小負荷が最大負荷を超えています、再度入力して下さい。";
+constexpr const char* kWetAboveDryText =
+    "外気の湿球温度が乾球温度を超えています、再度入力して下さい。";
+constexpr const char* kRhAbove100Text = "室内の相対湿度が100％を超えています、再度入力して下さい。";
+
 // Highest load a box takes, kcal/h or W.
 constexpr double kMaxLoad = 1000000.0;
 // Lowest share of sensible heat in the maximum load the unit is sized for.
@@ -168,6 +178,16 @@ void CAutoEQCDlg::BuildControls() {
     layout->addWidget(loadsBox);
     layout->addLayout(coil);
     layout->addLayout(buttons);
+
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (edit != Edit(IDC_ROOM_NAME)) {
+            edit->setMaxLength(kMaxNumberLength);
+        }
+    }
+}
+
+int CAutoEQCDlg::EditableOf(int id, int other) const {
+    return Edit(id)->isReadOnly() ? other : id;
 }
 
 double CAutoEQCDlg::LoadFactor() const {
@@ -243,7 +263,7 @@ void CAutoEQCDlg::Prefill() {
 }
 
 bool CAutoEQCDlg::ReadBox(int id, double min, double max, bool emptyIsZero, double* v) {
-    if (emptyIsZero && Text(id).trimmed().isEmpty()) {
+    if (emptyIsZero && (Text(id).trimmed().isEmpty() || (IsNumeric(id) && Value(id) == 0.0))) {
         *v = 0.0;
         return true;
     }
@@ -260,8 +280,8 @@ void CAutoEQCDlg::OnOK() {
         bool emptyIsZero;
         double* v;
     } boxes[] = {
-        {IDC_FLOOR_AREA, 0.0, 100000.0, true, &floor},
-        {IDC_CEILING, 0.0, 50.0, true, &ceiling},
+        {IDC_FLOOR_AREA, EqcConditions::kMinFloorArea, EqcConditions::kMaxFloorArea, true, &floor},
+        {IDC_CEILING, EqcConditions::kMinCeiling, EqcConditions::kMaxCeiling, true, &ceiling},
         {IDC_OA_FLOW, 0.0, kMaxLoad, true, &oa},
         {IDC_MAX_TOTAL, 0.0, kMaxLoad, true, &maxTotal},
         {IDC_MAX_SENSIBLE, 0.0, kMaxLoad, true, &maxSensible},
@@ -317,6 +337,23 @@ void CAutoEQCDlg::OnOK() {
     }
     if (system == 1 && minSensible > minTotal) {
         return refuse(6130, IDC_MIN_SENSIBLE);
+    }
+    // Conditions no air can meet: the run would stop half way.
+    const auto refuseText = [this](const char* text, int focusId) {
+        zeph::ShowMessage(QString::fromUtf8(text), zeph::MsgIcon::Exclamation);
+        FocusOnError(focusId);
+    };
+    if (system == 1 && minTotal > maxTotal) {
+        return refuseText(kMinAboveMaxText, IDC_MIN_TOTAL);
+    }
+    if (system == 1 && minSensible > maxSensible) {
+        return refuseText(kMinAboveMaxText, IDC_MIN_SENSIBLE);
+    }
+    if (temps[1] > temps[0]) {
+        return refuseText(kWetAboveDryText, EditableOf(IDC_OA_WB, IDC_OA_RH));
+    }
+    if (temps[3] > kMaxRh) {
+        return refuseText(kRhAbove100Text, EditableOf(IDC_ROOM_RH, IDC_ROOM_WB));
     }
 
     EqcConditions& c = Conditions;

@@ -64,6 +64,9 @@ class CAutoEQCDlg : public CProcessDlg {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Highest relative humidity, %.
+    static constexpr double kMaxRh = 100.0;
+
     void BuildControls();
     void Prefill();
     // Display factor of the load boxes: 1 for kcal/h, W per kcal/h in SI.
@@ -72,6 +75,9 @@ class CAutoEQCDlg : public CProcessDlg {
     // Reads box id as a number within min … max into *v; an empty box reads
     // as 0 (not entered) when emptyIsZero. Shows the range prompt on failure.
     bool ReadBox(int id, double min, double max, bool emptyIsZero, double* v);
+    // id when the user can type into it, else other (the box of the same
+    // air that is editable).
+    int EditableOf(int id, int other) const;
 
     // Live recomputation while the user types (autoeqclive.cpp).
     void ConnectLiveHandlers();
@@ -88,9 +94,14 @@ class CAutoEQCDlg : public CProcessDlg {
     void OnSystemChosen(int system);
     void ApplySystem(int system);
     // The text of a temperature or humidity box as a number; otherwise its
-    // text is selected and 6129 shown (an emptied box is being retyped and
-    // says nothing). False then.
+    // text is selected and 6129 shown (an emptied box or a number still
+    // being typed, such as "-" or "1e", says nothing). False then.
     bool ReadLive(int id, double* v);
+    // A temperature or humidity box left by the user that is not a number:
+    // 6129, and the focus goes back to it.
+    void OnTempBoxLeft(int id);
+    // Gives box id the focus once the focus change under way has ended.
+    void FocusAfterLeaving(int id);
     // The pressure box as a positive number, hPa.
     bool LivePressure(double* P) const;
     // Writes "%.2f" of v into box id unless v is the engine's failed value.

@@ -1,9 +1,11 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <string>
@@ -49,7 +51,19 @@ constexpr double kMinStoredRh = 10.0;
 constexpr double kMinTypedWb = 2.0;
 // The room humidity box takes 5 … 100 % before it moves the wet bulb.
 constexpr double kMinTypedRh = 5.0;
-constexpr double kMaxRh = 100.0;
+
+// A number, or the start of one still being typed: "-", "+", ".", "-.",
+// "1e", "1e-", "1,0" (thousands separators) included.
+bool IsPartialNumber(const QString& text) {
+    static const QRegularExpression partial(
+        QStringLiteral(R"(^\s*[+-]?(?:[\d,]*\.?\d*|(?:\d[\d,]*\.?\d*|\.\d+)[eE][+-]?\d*)$)"));
+    return partial.match(text).hasMatch();
+}
+
+// The temperature and humidity boxes, checked when the user leaves them.
+constexpr int kTempBoxes[] = {CAutoEQCDlg::IDC_OA_DB,   CAutoEQCDlg::IDC_OA_WB,
+                              CAutoEQCDlg::IDC_OA_RH,   CAutoEQCDlg::IDC_ROOM_DB,
+                              CAutoEQCDlg::IDC_ROOM_WB, CAutoEQCDlg::IDC_ROOM_RH};
 
 }  // namespace
 
@@ -107,6 +121,16 @@ bool CAutoEQCDlg::eventFilter(QObject* watched, QEvent* event) {
             m_bMinTotalEdited = false;
             OnTotalLeft(IDC_MIN_TOTAL, IDC_MIN_SENSIBLE, IDC_MIN_SHF);
         }
+        // Only the user's own move (Tab, mouse, shortcut): the focus given
+        // back to a box after its message must not check the box it leaves,
+        // or two wrong boxes would send it back and forth without end.
+        const bool userMoved = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                               reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+        for (int id : kTempBoxes) {
+            if (userMoved && watched == Edit(id)) {
+                OnTempBoxLeft(id);
+            }
+        }
     }
     return CProcessDlg::eventFilter(watched, event);
 }
@@ -118,12 +142,38 @@ bool CAutoEQCDlg::ReadLive(int id, double* v) {
         return false;
     }
     if (!IsNumeric(id)) {
-        SelectBox(id);
-        zeph::ShowMessage(LoadResString(6129), zeph::MsgIcon::Exclamation);
+        if (!IsPartialNumber(Text(id))) {
+            SelectBox(id);
+            zeph::ShowMessage(LoadResString(6129), zeph::MsgIcon::Exclamation);
+        }
         return false;
     }
     *v = Value(id);
     return true;
+}
+
+void CAutoEQCDlg::OnTempBoxLeft(int id) {
+    // OK checks every box itself, and Cancel keeps nothing: neither is held
+    // up by a box on the way.
+    const QWidget* next = QApplication::focusWidget();
+    if (next == Control(IDC_OK) || next == Control(IDC_CANCEL) || Edit(id)->isReadOnly() ||
+        IsNumeric(id)) {
+        return;
+    }
+    zeph::ShowMessage(LoadResString(6129), zeph::MsgIcon::Exclamation);
+    FocusAfterLeaving(id);
+}
+
+void CAutoEQCDlg::FocusAfterLeaving(int id) {
+    // Once the focus change under way has ended, box id is where the user
+    // corrects it.
+    QPointer<CAutoEQCDlg> self(this);
+    QMetaObject::invokeMethod(
+        this,
+        [self, id] {
+            if (self && self->isVisible()) self->FocusOnError(id);
+        },
+        Qt::QueuedConnection);
 }
 
 bool CAutoEQCDlg::LivePressure(double* P) const {
@@ -270,15 +320,7 @@ void CAutoEQCDlg::OnTotalLeft(int totalId, int sensibleId, int shfId) {
     if (total < sensible) {
         SelectBox(sensibleId);
         zeph::ShowMessage(LoadResString(6131), zeph::MsgIcon::Exclamation);
-        // Once the focus change under way has ended, the sensible load is
-        // where the user corrects it.
-        QPointer<CAutoEQCDlg> self(this);
-        QMetaObject::invokeMethod(
-            this,
-            [self, sensibleId] {
-                if (self && self->isVisible()) self->FocusOnError(sensibleId);
-            },
-            Qt::QueuedConnection);
+        FocusAfterLeaving(sensibleId);
         return;
     }
     const double shf = IsNumeric(shfId) ? Value(shfId) : 0.0;

@@ -336,6 +336,10 @@ bool CZephDlgJ::BuildCapacityResult(int system, const EqcConditions& c, const Co
     r.loadCorrectionReheat = 0.0;
     r.sensibleCapacity = c.maxSensible + sensible + r.fanLoad + s.R;
     r.totalCapacity = c.maxLatent + r.sensibleCapacity + latent;
+    if (!r.AllFinite()) {
+        zeph::ShowMessage(QString::fromUtf8(zeph::kNoResultText), MsgIcon::Exclamation);
+        return false;
+    }
 
     // A result of an earlier run of this system not yet archived goes first:
     // every result reaches the report once.

@@ -19,5 +19,8 @@ namespace zeph {
 // The message that ends a capacity run whose air flow cannot be found.
 inline constexpr const char* kNoAirflowText =
     "送風量を算出できません。吹出温度または負荷を見直して下さい。";
+// The message that ends a capacity run whose result holds no number.
+inline constexpr const char* kNoResultText =
+    "計算結果が数値になりません。入力条件を見直して下さい。";
 
 }  // namespace zeph

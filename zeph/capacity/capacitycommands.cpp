@@ -4,6 +4,7 @@
 
 #include "capacity/autoeqcdlg.h"
 #include "capacity/autoeqcresultdlg.h"
+#include "gui/fieldedit.h"
 #include "gui/ui.h"
 #include "main/zephdlgj.h"
 #include "run/strings.h"
@@ -19,6 +20,10 @@ namespace {
 
 bool Positive(double v) {
     return v > 0.0 && std::isfinite(v);
+}
+
+bool InRange(double v, double min, double max) {
+    return v >= min && v <= max;
 }
 
 }  // namespace
@@ -39,31 +44,52 @@ void CZephDlgJ::OnEqcCommand(bool presetRoomName) {
 
 void CZephDlgJ::RunCapacityCalculation() {
     UpdateData(true);
-    if (m_run->State().eqcInput.roomName.isEmpty()) {
-        EqcConditions named = m_run->State().eqcInput;
+    // A run that fails leaves the system as it found it: its points, its
+    // name, the pressure and the stored conditions.
+    const RunState& run = m_run->State();
+    const int pointsBefore = GetPointCount();
+    const int pointNoBefore = run.pointNo;
+    const QString systemBefore = m_strSystem;
+    const QString pressureBefore = m_strPressure;
+    const QString chartPressureBefore = run.pressureText;
+    const EqcConditions inputBefore = run.eqcInput;
+
+    if (run.eqcInput.roomName.isEmpty()) {
+        EqcConditions named = run.eqcInput;
         named.roomName = m_strSystem;
         m_run->SetEqcInput(named);
     }
     const EqcConditions c = m_run->State().eqcInput;
     // The dialog's OK refuses these; conditions cleared since then would
-    // size nothing.
+    // size nothing, and a room too small for its range would have no
+    // air-change rate.
     int missing = 0;
-    if (!Positive(c.floorArea)) {
+    if (!InRange(c.floorArea, EqcConditions::kMinFloorArea, EqcConditions::kMaxFloorArea)) {
         missing = 6132;
-    } else if (!Positive(c.ceilingHeight)) {
+    } else if (!InRange(c.ceilingHeight, EqcConditions::kMinCeiling, EqcConditions::kMaxCeiling)) {
         missing = 6133;
     } else if (!Positive(c.maxSensible + c.maxLatent)) {
         missing = 6134;
     }
+    bool done = false;
     if (missing != 0) {
         zeph::ShowMessage(LoadResString(missing), MsgIcon::Exclamation);
     } else if (c.system == 1) {
-        CalcBypassControl(c);
+        done = CalcBypassControl(c);
     } else {
-        CalcSimpleCycle(c);
+        done = CalcSimpleCycle(c);
     }
     // Whatever the run added is in the list; nothing waits for Yes.
     RejectPoint();
+    if (!done) {
+        m_run->KeepFirstPoints(pointsBefore, pointNoBefore);
+        m_strSystem = systemBefore;
+        m_editSystem->setText(m_strSystem);
+        m_strPressure = pressureBefore;
+        m_editPressure->setText(m_strPressure);
+        m_run->SetPressureText(chartPressureBefore);
+        m_run->SetEqcInput(inputBefore);
+    }
     m_btnAutoCalc->setEnabled(false);
 }
 

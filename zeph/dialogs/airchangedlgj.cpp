@@ -28,6 +28,17 @@ constexpr int kRows = 10;
 // A heat per room volume at or above this (kcal/h per m³) is refused.
 constexpr double kMaxHeatPerVolume = 100.0;
 
+// The fields with their ranges, in the order they are tested.
+struct RangedField {
+    int id;
+    zeph::FieldRange range;
+};
+constexpr RangedField kRangedFields[] = {
+    {CAirChangeDlgJ::IDC_VOLUME, zeph::kRoomVolumeRange},
+    {CAirChangeDlgJ::IDC_HEAT, zeph::kHeatRange},
+    {CAirChangeDlgJ::IDC_AIRCHANGES, zeph::kAirChangesRange},
+};
+
 QString Grouped(double value) {
     return QString::fromStdString(CCheckData().nci(0, value));
 }
@@ -63,7 +74,7 @@ CAirChangeDlgJ::CAirChangeDlgJ(CDialogHost* host, QWidget* parent)
     };
     int row = 0;
     for (const auto& f : fields) {
-        QLineEdit* edit = MakeEdit(f.id);
+        QLineEdit* edit = MakeNumberEdit(f.id);
         edit->setAlignment(Qt::AlignRight);
         f.label->setBuddy(edit);
         grid->addWidget(f.label, row, 0);
@@ -142,16 +153,26 @@ void CAirChangeDlgJ::showEvent(QShowEvent* event) {
 }
 
 void CAirChangeDlgJ::ReadFields() {
-    // A text that is no number is left as typed, for the test that follows
-    // to point at.
-    for (int id : {IDC_VOLUME, IDC_HEAT, IDC_AIRCHANGES}) {
-        if (IsNumeric(id)) {
-            SetText(id, Grouped(Value(id)));
+    // A text that is no number, or a number out of range, is left as typed,
+    // for the test that follows to point at.
+    for (const RangedField& f : kRangedFields) {
+        const double v = Value(f.id);
+        if (IsNumeric(f.id) && f.range.Contains(v)) {
+            SetText(f.id, Grouped(v));
         }
     }
     RoomVolume = Value(IDC_VOLUME);
     TotalHeat = Value(IDC_HEAT) / HeatFactor();
     AirChanges = Value(IDC_AIRCHANGES);
+}
+
+bool CAirChangeDlgJ::FieldsInRange() {
+    for (const RangedField& f : kRangedFields) {
+        if (!ReadRanged(f.id, f.range)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void CAirChangeDlgJ::OnCalculate() {
@@ -170,6 +191,9 @@ void CAirChangeDlgJ::OnTrial() {
     }
     if (!IsNumeric(IDC_AIRCHANGES) || !(AirChanges > 0.0)) {
         Fail(zeph::kErrAirChanges, IDC_AIRCHANGES);
+        return;
+    }
+    if (!FieldsInRange()) {
         return;
     }
     m_list->setRowCount(0);
@@ -238,6 +262,9 @@ void CAirChangeDlgJ::OnOk() {
                        TotalHeat > 0.0 && RoomVolume > 0.0 && AirChanges > 0.0;
     if (!valid) {
         zeph::ShowMessage(zeph::LoadResString(6103), zeph::MsgIcon::Question);
+        return;
+    }
+    if (!FieldsInRange()) {
         return;
     }
     accept();

@@ -62,9 +62,12 @@ class CAirChangeDlgJ : public CProcessDlg {
     // Display factor of the heat field: 1 in kcal/h, W per kcal/h in SI.
     double HeatFactor() const;
     // Reads the three fields into the members and rewrites each numeric one
-    // with thousands separators and no decimals; the members then hold what
-    // the fields show.
+    // within its range with thousands separators and no decimals; the
+    // members then hold what the fields show.
     void ReadFields();
+    // False, with the range prompt and the focus on the first field out of
+    // its range, when one is.
+    bool FieldsInRange();
     void OnTrial();
     void OnListClicked(const QPoint& pos);
     void OnOk();

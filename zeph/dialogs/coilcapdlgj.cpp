@@ -24,10 +24,10 @@ CCoilCapDlgJ::CCoilCapDlgJ(CDialogHost* host, QWidget* parent)
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
     };
-    addRow(0, MakeLabel(QStringLiteral("ポイント[A]")), MakeEdit(IDC_POINT_A));
-    addRow(1, MakeLabel(QStringLiteral("ポイント[B]")), MakeEdit(IDC_POINT_B));
-    addRow(2, MakeLabel(QStringLiteral("風  量(CMH)")), MakeEdit(IDC_AIR_VOLUME));
-    addRow(3, MakeLabel(QString(), IDC_TOTAL_LABEL), MakeEdit(IDC_TOTAL_HEAT));
+    addRow(0, MakeLabel(QStringLiteral("ポイント[A]")), MakeNumberEdit(IDC_POINT_A));
+    addRow(1, MakeLabel(QStringLiteral("ポイント[B]")), MakeNumberEdit(IDC_POINT_B));
+    addRow(2, MakeLabel(QStringLiteral("風  量(CMH)")), MakeNumberEdit(IDC_AIR_VOLUME));
+    addRow(3, MakeLabel(QString(), IDC_TOTAL_LABEL), MakeNumberEdit(IDC_TOTAL_HEAT));
     m_sensible = MakeLabel(QString(), IDC_SENSIBLE);
     m_latent = MakeLabel(QString(), IDC_LATENT);
     addRow(4, MakeLabel(QString(), IDC_SENSIBLE_LABEL), m_sensible);
@@ -109,15 +109,20 @@ QString CCoilCapDlgJ::Grouped(double value) const {
 
 void CCoilCapDlgJ::ReadFields() {
     const double fQ = CCorvoFunction().CALWKJ(m_unitMode);
+    // A value out of range stays as typed, for the test to refuse.
     if (InputMode == 1) {
         if (IsNumeric(IDC_AIR_VOLUME)) {
             AirVolume = Value(IDC_AIR_VOLUME);
-            SetText(IDC_AIR_VOLUME, Grouped(AirVolume));
+            if (zeph::kAirVolumeRange.Contains(AirVolume)) {
+                SetText(IDC_AIR_VOLUME, Grouped(AirVolume));
+            }
         }
     } else if (IsNumeric(IDC_TOTAL_HEAT)) {
         const double shown = Value(IDC_TOTAL_HEAT);
         TotalHeat = shown / fQ;
-        SetText(IDC_TOTAL_HEAT, Grouped(shown));
+        if (zeph::kHeatRange.Contains(shown)) {
+            SetText(IDC_TOTAL_HEAT, Grouped(shown));
+        }
     }
 }
 
@@ -130,6 +135,9 @@ void CCoilCapDlgJ::OnCalculate() {
     const double amount = InputMode == 1 ? AirVolume : TotalHeat;
     if (!IsNumeric(given) || !(amount > 0.0) || !std::isfinite(amount)) {
         Fail(InputMode == 1 ? zeph::kErrAirVolume : zeph::kErrHeat, given);
+        return;
+    }
+    if (!ReadRanged(given, InputMode == 1 ? zeph::kAirVolumeRange : zeph::kHeatRange)) {
         return;
     }
 

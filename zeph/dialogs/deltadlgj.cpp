@@ -12,9 +12,9 @@ CDeltaDlgJ::CDeltaDlgJ(CDialogHost* host, QWidget* parent)
     grid->addWidget(MakeLabel(QStringLiteral("ポイント [A] とポイント [B] の差を算出する。")), 0, 0,
                     1, 2);
     grid->addWidget(MakeLabel(QStringLiteral("ポイント[A]")), 1, 0);
-    grid->addWidget(MakeEdit(IDC_POINT_A), 1, 1);
+    grid->addWidget(MakeNumberEdit(IDC_POINT_A), 1, 1);
     grid->addWidget(MakeLabel(QStringLiteral("ポイント[B]")), 2, 0);
-    grid->addWidget(MakeEdit(IDC_POINT_B), 2, 1);
+    grid->addWidget(MakeNumberEdit(IDC_POINT_B), 2, 1);
 
     grid->addLayout(MakeCalcCancelRow(IDC_CALC), 3, 0, 1, 2);
 

@@ -60,7 +60,7 @@ CGeneralDlgJ::CGeneralDlgJ(CDialogHost* host, QWidget* parent)
     };
     int row = 0;
     for (const auto& r : rows) {
-        QLineEdit* input = MakeEdit(r.input);
+        QLineEdit* input = MakeNumberEdit(r.input);
         QLineEdit* result = MakeEdit(r.result);
         result->setReadOnly(true);
         result->hide();
@@ -152,14 +152,25 @@ void CGeneralDlgJ::OnCalculate() {
     UpdateData(true);
     // Every filled field must hold a number; C atof would read "5x" as 5
     // and an empty SHF as 0 without a word.
+    const struct {
+        int id;
+        zeph::FieldRange range;
+    } fields[] = {
+        {IDC_HEAT, zeph::kSignedHeatRange}, {IDC_AIR, zeph::kAirVolumeRange},
+        {IDC_DH, zeph::kEnthalpyDiffRange}, {IDC_DT, zeph::kTempDiffRange},
+        {IDC_SHF, zeph::kShfRange},
+    };
     int filled = 0;
-    for (int id : {IDC_HEAT, IDC_AIR, IDC_DH, IDC_DT, IDC_SHF}) {
-        const bool quantity = id != IDC_SHF;
-        if (quantity && !Filled(Text(id))) {
+    for (const auto& f : fields) {
+        const bool quantity = f.id != IDC_SHF;
+        if (quantity && !Filled(Text(f.id))) {
             continue;
         }
-        if (!IsNumeric(id)) {
-            Fail(zeph::kErrInput, id);
+        if (!IsNumeric(f.id)) {
+            Fail(zeph::kErrInput, f.id);
+            return;
+        }
+        if (!ReadRanged(f.id, f.range)) {
             return;
         }
         filled += quantity ? 1 : 0;

@@ -11,6 +11,11 @@
 
 namespace {
 
+// The narrowest temperature span shown, K, and the lowest top of the
+// humidity axis, g/kg(DA).
+constexpr double kMinTempSpan = 1.0;
+constexpr double kMinMaxXi = 1.0;
+
 // A value as the field shows it: up to 15 significant digits, so that a
 // range read back unedited is the range that was shown (0.055 kg/kg shows
 // as 55 and returns as 0.055).
@@ -35,7 +40,7 @@ CGraphViewRangeDlg::CGraphViewRangeDlg(CDialogHost* host, QWidget* parent)
     };
     int row = 0;
     for (const auto& r : rows) {
-        QLineEdit* edit = MakeEdit(r.id);
+        QLineEdit* edit = MakeNumberEdit(r.id);
         edit->setAlignment(Qt::AlignRight);
         QLabel* label = MakeLabel(QString::fromUtf8(r.label));
         label->setBuddy(edit);
@@ -78,14 +83,22 @@ void CGraphViewRangeDlg::OnCalculate() {
     double minXi = 0.0;
     if (!ReadRanged(IDC_MAX_DB, 0.0, 60.0, &maxDb) ||
         !ReadRanged(IDC_MIN_DB, -50.0, 10.0, &minDb) ||
-        !ReadRanged(IDC_MAX_XI, 0.0, 60.0, &maxXi) || !ReadRanged(IDC_MIN_XI, 0.0, 10.0, &minXi)) {
+        !ReadRanged(IDC_MAX_XI, kMinMaxXi, 60.0, &maxXi) ||
+        !ReadRanged(IDC_MIN_XI, 0.0, 10.0, &minXi)) {
         return;
     }
-    // The chart cannot draw a range that is empty or upside down.
+    // The chart cannot draw a range that is empty or upside down, and one
+    // narrower than a kelvin shows no grid to read.
     if (maxDb <= minDb) {
         zeph::ShowMessage(
             QStringLiteral("最大表示温度は最小表示温度より大きな値を入力して下さい。"),
             zeph::MsgIcon::Exclamation);
+        FocusOnError(IDC_MAX_DB);
+        return;
+    }
+    if (maxDb - minDb < kMinTempSpan) {
+        zeph::ShowMessage(QStringLiteral("最大表示温度と最小表示温度の差は 1 ℃ 以上として下さい。"),
+                          zeph::MsgIcon::Exclamation);
         FocusOnError(IDC_MAX_DB);
         return;
     }

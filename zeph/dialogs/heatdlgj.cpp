@@ -16,7 +16,7 @@ CHeatDlgJ::CHeatDlgJ(CDialogHost* host, QWidget* parent)
     : CProcessDlg(335, QStringLiteral("Heating"), host, parent) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(MakeLabel(QStringLiteral("ポイント番号")), 0, 0);
-    grid->addWidget(MakeEdit(IDC_POINT), 0, 1);
+    grid->addWidget(MakeNumberEdit(IDC_POINT), 0, 1);
 
     auto* group = new QGroupBox(QStringLiteral("加熱"), this);
     auto* inner = new QGridLayout(group);
@@ -24,13 +24,13 @@ CHeatDlgJ::CHeatDlgJ(CDialogHost* host, QWidget* parent)
         MakeRadio(IDC_BY_HEAT, zeph::LoadResString(host->UnitMode() == 0 ? 6203 : 6204));
     QRadioButton* byRise = MakeRadio(IDC_BY_RISE, QStringLiteral("温度差(℃） "));
     inner->addWidget(byHeat, 0, 0);
-    inner->addWidget(MakeEdit(IDC_HEAT), 0, 1);
+    inner->addWidget(MakeNumberEdit(IDC_HEAT), 0, 1);
     inner->addWidget(MakeLabel(QStringLiteral("送風量(CMH)")), 1, 0);
-    inner->addWidget(MakeEdit(IDC_AIR_VOLUME), 1, 1);
+    inner->addWidget(MakeNumberEdit(IDC_AIR_VOLUME), 1, 1);
     inner->addWidget(MakeLabel(QStringLiteral("SHF")), 2, 0);
-    inner->addWidget(MakeEdit(IDC_SHF, QStringLiteral("1.0")), 2, 1);
+    inner->addWidget(MakeNumberEdit(IDC_SHF, QStringLiteral("1.0")), 2, 1);
     inner->addWidget(byRise, 3, 0);
-    inner->addWidget(MakeEdit(IDC_DELTA_T), 3, 1);
+    inner->addWidget(MakeNumberEdit(IDC_DELTA_T), 3, 1);
     grid->addWidget(group, 1, 0, 1, 2);
 
     grid->addLayout(MakeCalcCancelRow(IDC_CALC), 2, 0, 1, 2);
@@ -54,9 +54,12 @@ void CHeatDlgJ::SetHeatMode(int mode) {
     }
 }
 
-double CHeatDlgJ::ReadGrouped(int id) {
+double CHeatDlgJ::ReadGrouped(int id, const zeph::FieldRange& range) {
     const double v = Value(id);
-    SetText(id, QString::fromStdString(CCheckData().nci(0, v)));
+    // A value out of range stays as typed, for the test to refuse.
+    if (range.Contains(v)) {
+        SetText(id, QString::fromStdString(CCheckData().nci(0, v)));
+    }
     return v;
 }
 
@@ -69,10 +72,10 @@ void CHeatDlgJ::ReadFields() {
     const double f = CCorvoFunction().CALWKJ(Host()->UnitMode());
     // A text that is not a number stays as typed, for the test to refuse.
     if (IsNumeric(IDC_HEAT)) {
-        Heat = ReadGrouped(IDC_HEAT) / f;
+        Heat = ReadGrouped(IDC_HEAT, zeph::kHeatRange) / f;
     }
     if (IsNumeric(IDC_AIR_VOLUME)) {
-        AirVolume = ReadGrouped(IDC_AIR_VOLUME);
+        AirVolume = ReadGrouped(IDC_AIR_VOLUME, zeph::kAirVolumeRange);
     }
     Shf = Value(IDC_SHF);
 }
@@ -90,17 +93,30 @@ void CHeatDlgJ::OnCalculate() {
             Fail(zeph::kErrHeat, IDC_HEAT);
             return;
         }
+        if (!ReadRanged(IDC_HEAT, zeph::kHeatRange)) {
+            return;
+        }
         if (!IsNumeric(IDC_AIR_VOLUME) || AirVolume <= 0.0) {
             Fail(zeph::kErrAirVolume, IDC_AIR_VOLUME);
+            return;
+        }
+        if (!ReadRanged(IDC_AIR_VOLUME, zeph::kAirVolumeRange)) {
             return;
         }
         if (!IsNumeric(IDC_SHF) || Shf < 0.0 || Shf > 1.0) {
             Fail(zeph::kErrShf, IDC_SHF);
             return;
         }
-    } else if (!IsNumeric(IDC_DELTA_T) || DeltaT < 0.0) {
-        Fail(zeph::kErrTemperature, IDC_DELTA_T);
-        return;
+    } else {
+        if (!IsNumeric(IDC_DELTA_T) || DeltaT < 0.0) {
+            Fail(zeph::kErrTemperature, IDC_DELTA_T);
+            return;
+        }
+        // The heated air must stay a state the engine can solve.
+        const double maxRise = zeph::kAirTempRange.max - Host()->GetPointValues(PointNo).Db;
+        if (!ReadRanged(IDC_DELTA_T, 0.0, maxRise, nullptr)) {
+            return;
+        }
     }
     accept();
 }

@@ -37,6 +37,6 @@ class CHeatDlgJ : public CProcessDlg {
     void SetHeatMode(int mode);
     void ReadFields();
     // The value of a numeric field as typed; the field shows it again with
-    // thousands separators and no decimals.
-    double ReadGrouped(int id);
+    // thousands separators and no decimals when it lies within range.
+    double ReadGrouped(int id, const zeph::FieldRange& range);
 };

@@ -13,9 +13,9 @@ CHHDlgJ::CHHDlgJ(CDialogHost* host, QWidget* parent)
     : CProcessDlg(339, QStringLiteral("Humidifyer"), host, parent) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(MakeLabel(QStringLiteral("空気入口ポイント  [A]")), 0, 0);
-    grid->addWidget(MakeEdit(IDC_POINT_A), 0, 1, 1, 2);
+    grid->addWidget(MakeNumberEdit(IDC_POINT_A), 0, 1, 1, 2);
     grid->addWidget(MakeLabel(QStringLiteral("空気出口ポイント  [B]")), 1, 0);
-    grid->addWidget(MakeEdit(IDC_POINT_B), 1, 1, 1, 2);
+    grid->addWidget(MakeNumberEdit(IDC_POINT_B), 1, 1, 1, 2);
 
     QRadioButton* steam = MakeRadio(IDC_STEAM, QStringLiteral("蒸気加湿"));
     QRadioButton* hot = MakeRadio(IDC_HOT_WATER, QStringLiteral("温水加湿"));
@@ -24,7 +24,7 @@ CHHDlgJ::CHHDlgJ(CDialogHost* host, QWidget* parent)
     grid->addWidget(MakeLabel(QStringLiteral("蒸気圧 (0.3 kg/c㎡)")), 2, 1, 1, 2);
     grid->addWidget(hot, 3, 0);
     grid->addWidget(given, 4, 0);
-    grid->addWidget(MakeEdit(IDC_WATER_TEMP), 4, 1);
+    grid->addWidget(MakeNumberEdit(IDC_WATER_TEMP), 4, 1);
     grid->addWidget(MakeLabel(QStringLiteral("℃")), 4, 2);
 
     grid->addLayout(MakeCalcCancelRow(IDC_CALC), 5, 0, 1, 3);
@@ -68,6 +68,9 @@ void CHHDlgJ::OnCalculate() {
     if (HumidMode == 1 && HotWater == 1) {
         if (!IsNumeric(IDC_WATER_TEMP)) {
             Fail(zeph::kErrInput, IDC_WATER_TEMP);
+            return;
+        }
+        if (!ReadRanged(IDC_WATER_TEMP, zeph::HotWaterTempRange())) {
             return;
         }
         HotWaterTemp = Value(IDC_WATER_TEMP);

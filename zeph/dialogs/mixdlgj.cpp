@@ -12,11 +12,11 @@ CMixDlgJ::CMixDlgJ(CDialogHost* host, QWidget* parent)
     : CProcessDlg(333, QStringLiteral("Mix Point"), host, parent) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(MakeLabel(QStringLiteral("ポイント[A] ")), 0, 0);
-    grid->addWidget(MakeEdit(IDC_POINT_A), 0, 1);
+    grid->addWidget(MakeNumberEdit(IDC_POINT_A), 0, 1);
     grid->addWidget(MakeLabel(QStringLiteral("ポイント[B]")), 1, 0);
-    grid->addWidget(MakeEdit(IDC_POINT_B), 1, 1);
+    grid->addWidget(MakeNumberEdit(IDC_POINT_B), 1, 1);
     grid->addWidget(MakeLabel(QStringLiteral("比率 [A]/[B]")), 2, 0);
-    grid->addWidget(MakeEdit(IDC_RATIO), 2, 1);
+    grid->addWidget(MakeNumberEdit(IDC_RATIO), 2, 1);
     grid->addWidget(MakeLabel(QStringLiteral("比率は、容量 [A] 割る [B] 容量で算出してください。")),
                     3, 0, 1, 2);
 
@@ -33,6 +33,9 @@ void CMixDlgJ::OnCalculate() {
     // A ratio too long to hold as a number would mix nothing but A.
     if (!IsNumeric(IDC_RATIO) || !(Ratio > 0.0) || !std::isfinite(Ratio)) {
         Fail(zeph::kErrMixing, IDC_RATIO);
+        return;
+    }
+    if (!ReadRanged(IDC_RATIO, zeph::kMixRatioRange)) {
         return;
     }
     accept();

@@ -43,6 +43,12 @@ QLineEdit* CProcessDlg::MakeEdit(int id, const QString& text) {
     return edit;
 }
 
+QLineEdit* CProcessDlg::MakeNumberEdit(int id, const QString& text) {
+    QLineEdit* edit = MakeEdit(id, text);
+    edit->setMaxLength(zeph::kMaxNumberChars);
+    return edit;
+}
+
 QPushButton* CProcessDlg::MakeButton(int id, const QString& text) {
     auto* button = new QPushButton(text, this);
     button->setObjectName(QString::number(id));
@@ -181,11 +187,13 @@ bool CProcessDlg::ReadRanged(int id, double min, double max, double* out) {
         }
         return true;
     }
-    const QString prompt =
-        QString::asprintf("%.15g から %.15g までの数値を入力して下さい。", min, max);
-    zeph::ShowMessage(prompt, zeph::MsgIcon::Exclamation);
+    zeph::ShowMessage(zeph::RangePrompt(min, max), zeph::MsgIcon::Exclamation);
     FocusOnError(id);
     return false;
+}
+
+bool CProcessDlg::ReadRanged(int id, const zeph::FieldRange& range, double* out) {
+    return ReadRanged(id, range.min, range.max, out);
 }
 
 bool CProcessDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "dialogs/fieldranges.h"
+
 class CDialogHost;
 class QCheckBox;
 class QHBoxLayout;
@@ -47,6 +49,9 @@ class CProcessDlg : public QDialog {
 
     // Controls, created as children of the dialog with id as objectName.
     QLineEdit* MakeEdit(int id, const QString& text = {});
+    // An edit for a number: it takes at most zeph::kMaxNumberChars
+    // characters.
+    QLineEdit* MakeNumberEdit(int id, const QString& text = {});
     QPushButton* MakeButton(int id, const QString& text);
     QRadioButton* MakeRadio(int id, const QString& text);
     QCheckBox* MakeCheck(int id, const QString& text);
@@ -89,6 +94,7 @@ class CProcessDlg : public QDialog {
     // shown, the field gets the focus with its text selected, and the result
     // is false.
     bool ReadRanged(int id, double min, double max, double* out);
+    bool ReadRanged(int id, const zeph::FieldRange& range, double* out = nullptr);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

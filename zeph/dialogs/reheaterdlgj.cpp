@@ -30,7 +30,7 @@ CReHeaterDlgJ::CReHeaterDlgJ(CDialogHost* host, QWidget* parent)
     QRadioButton* byTemp = MakeRadio(IDC_BY_TEMP, QStringLiteral("吹出温度優先"));
     QRadioButton* byAirChange = MakeRadio(IDC_BY_AIRCHANGE, QStringLiteral("換気回数優先"));
     byTemp->setChecked(true);
-    QLineEdit* supply = MakeEdit(IDC_SUPPLYTEMP);
+    QLineEdit* supply = MakeNumberEdit(IDC_SUPPLYTEMP);
     supply->setAlignment(Qt::AlignRight);
     groupGrid->addWidget(byTemp, 0, 0);
     groupGrid->addWidget(supply, 0, 1);
@@ -87,6 +87,9 @@ void CReHeaterDlgJ::OnCalculate() {
     SupplyTemp = Value(IDC_SUPPLYTEMP);
     if (!IsNumeric(IDC_SUPPLYTEMP) || SupplyTemp < MinOffCoilTemp) {
         Fail(zeph::kErrTemperature, IDC_SUPPLYTEMP);
+        return;
+    }
+    if (!ReadRanged(IDC_SUPPLYTEMP, zeph::kAirTempRange)) {
         return;
     }
     accept();

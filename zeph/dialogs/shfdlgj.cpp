@@ -25,7 +25,7 @@ CShfDlgJ::CShfDlgJ(CDialogHost* host, QWidget* parent)
     };
     int row = 0;
     for (const auto& f : fields) {
-        QLineEdit* edit = MakeEdit(f.id, QString::fromUtf8(f.text));
+        QLineEdit* edit = MakeNumberEdit(f.id, QString::fromUtf8(f.text));
         QLabel* label = MakeLabel(QString::fromUtf8(f.label));
         label->setBuddy(edit);
         grid->addWidget(label, row, 0);
@@ -44,7 +44,7 @@ CShfDlgJ::CShfDlgJ(CDialogHost* host, QWidget* parent)
     grid->addWidget(reheat, row, 1);
     ++row;
 
-    QLineEdit* supply = MakeEdit(IDC_SUPPLYTEMP, QStringLiteral("10.0"));
+    QLineEdit* supply = MakeNumberEdit(IDC_SUPPLYTEMP, QStringLiteral("10.0"));
     supply->setEnabled(false);
     QLabel* supplyLabel = MakeLabel(QStringLiteral("吹出温度設定"));
     supplyLabel->setBuddy(supply);
@@ -117,10 +117,14 @@ void CShfDlgJ::OnCalculate() {
         Fail(zeph::kErrContactFactor, IDC_CF);
         return;
     }
-    if (!(AutoCalc == 1 && ReheatSet == 1) &&
-        (!IsNumeric(IDC_SUPPLYTEMP) || SupplyTemp >= PointDb)) {
-        Fail(zeph::kErrTemperature, IDC_SUPPLYTEMP);
-        return;
+    if (!(AutoCalc == 1 && ReheatSet == 1)) {
+        if (!IsNumeric(IDC_SUPPLYTEMP) || SupplyTemp >= PointDb) {
+            Fail(zeph::kErrTemperature, IDC_SUPPLYTEMP);
+            return;
+        }
+        if (!ReadRanged(IDC_SUPPLYTEMP, zeph::kAirTempRange)) {
+            return;
+        }
     }
     accept();
 }

@@ -28,17 +28,17 @@ CSlopCalDlgJ::CSlopCalDlgJ(CDialogHost* host, QWidget* parent)
     grid->addWidget(MakeLabel(QStringLiteral("ポイント［A]-[B] スロープ間　の点を算出")), 0, 0, 1,
                     3);
     grid->addWidget(MakeLabel(QStringLiteral("ポイント[A]")), 1, 0);
-    grid->addWidget(MakeEdit(IDC_POINT_A), 1, 1);
+    grid->addWidget(MakeNumberEdit(IDC_POINT_A), 1, 1);
     grid->addWidget(MakeLabel(QStringLiteral("ポイント[B]")), 2, 0);
-    grid->addWidget(MakeEdit(IDC_POINT_B), 2, 1);
+    grid->addWidget(MakeNumberEdit(IDC_POINT_B), 2, 1);
 
     QRadioButton* byDb = MakeRadio(IDC_BY_DB, QStringLiteral("乾球温度　[A]からの差"));
     QRadioButton* byHi = MakeRadio(IDC_BY_HI, QStringLiteral("エンタルピ　［A]からの差"));
     grid->addWidget(byDb, 3, 0);
-    grid->addWidget(MakeEdit(IDC_DB_DIFF), 3, 1);
+    grid->addWidget(MakeNumberEdit(IDC_DB_DIFF), 3, 1);
     grid->addWidget(MakeLabel(QStringLiteral("℃")), 3, 2);
     grid->addWidget(byHi, 4, 0);
-    grid->addWidget(MakeEdit(IDC_HI_DIFF), 4, 1);
+    grid->addWidget(MakeNumberEdit(IDC_HI_DIFF), 4, 1);
     grid->addWidget(
         MakeLabel(zeph::LoadResString(host->UnitMode() == 0 ? 6215 : 6217), IDC_HI_UNIT), 4, 2);
 

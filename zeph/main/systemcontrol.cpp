@@ -18,10 +18,9 @@ void CZephDlgJ::ResetSystem() {
     // archived is the one the user sees.
     UpdateData(true);
     const CZephRun::ResetOutcome outcome = m_run->ResetSystem(m_strSystem);
-    if (outcome.capacityArchived) {
-        // Nothing is left to calculate from.
-        m_btnAutoCalc->setEnabled(false);
-    }
+    // Conditions stored for this system, run or not, ended with it: the next
+    // system is not calculated from them.
+    m_btnAutoCalc->setEnabled(false);
     if (outcome.systemFinished) {
         ClearCurrent();
         SetFieldLock(0);

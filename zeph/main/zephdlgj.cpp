@@ -20,6 +20,7 @@
 #include "capacity/autoeqcresultdlg.h"
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
+#include "dialogs/fieldranges.h"
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
 #include "gui/ui.h"
@@ -167,8 +168,10 @@ void CZephDlgJ::BuildControls() {
     m_editHi = makeEdit(IDC_HI, 117);
     m_editXi = makeEdit(IDC_XI, 118);
     m_editDn = makeEdit(IDC_DN, 119);
+    m_editPressure->setMaxLength(zeph::kMaxNumberChars);
     for (int i = 1; i <= 7; ++i) {
         ValueBox(i)->setAlignment(Qt::AlignRight);
+        ValueBox(i)->setMaxLength(zeph::kMaxNumberChars);
     }
     for (int i = 1; i <= 6; ++i) {
         CFieldEdit* box = ValueBox(i);
@@ -434,9 +437,11 @@ void CZephDlgJ::OnPressureLeft() {
 bool CZephDlgJ::CheckPressureField() {
     QString text = m_editPressure->text().trimmed();
     CCheckData check;
+    QString refusal = QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。");
     if (check.Inspect_nData(text.toStdString()) == 1) {
         const double p = check.atof_e(text.toStdString());
-        if (p > 0.0 && std::isfinite(p)) {
+        const zeph::FieldRange& range = zeph::kPressureRange;
+        if (p >= range.min && p <= range.max) {
             // Everything downstream reads the text with C atof rules, which
             // would stop at a thousands separator.
             text.remove(QLatin1Char(','));
@@ -445,13 +450,15 @@ bool CZephDlgJ::CheckPressureField() {
             }
             return true;
         }
+        if (p > 0.0) {
+            refusal = zeph::RangePrompt(range.min, range.max);
+        }
     }
     // The last accepted pressure comes back before the message opens, so
     // the focus leaving for the message finds a valid box.
     m_editPressure->setText(m_run->State().pressureText);
     m_strPressure = m_run->State().pressureText;
-    zeph::ShowMessage(QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。"),
-                      MsgIcon::Exclamation, MsgButtons::Ok);
+    zeph::ShowMessage(refusal, MsgIcon::Exclamation, MsgButtons::Ok);
     QPointer<QLineEdit> target(m_editPressure);
     QMetaObject::invokeMethod(
         this,

@@ -212,10 +212,11 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void OnRangeSelected(int index);
     // Hands an accepted pressure to the chart (see CheckPressureField).
     void OnPressureLeft();
-    // The pressure box must hold a positive number (thousands separators
-    // allowed, removed here). Anything else is refused with a message, the
-    // last accepted pressure comes back into the box and the focus returns
-    // to it; the result is then false.
+    // The pressure box must hold a number of hPa within kPressureRange
+    // (thousands separators allowed, removed here). Anything else is refused
+    // with a message (the range prompt for a positive number), the last
+    // accepted pressure comes back into the box and the focus returns to
+    // it; the result is then false.
     bool CheckPressureField();
     // Returns false when the box held a non-number (then beeped and emptied).
     bool CheckNumberField(QLineEdit* box);

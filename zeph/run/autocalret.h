@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cmath>
+
 // The sizing of the air-conditioning unit for one room: the result of one
 // run of the capacity calculation, shown in the result window, kept by the
 // main window and written to the report. Loads in kcal/h, airflows in m³/h,
@@ -33,4 +35,40 @@ struct CAutoCal_Ret {
     double totalCapacity = 0.0;         // air-conditioner total capacity
 
     friend bool operator==(const CAutoCal_Ret&, const CAutoCal_Ret&) = default;
+
+    // True when every number is finite: a record that is not must never be
+    // shown, archived or written.
+    bool AllFinite() const;
 };
+
+// The number fields of CAutoCal_Ret, in order: what the window, the archive
+// and the report show of a record.
+inline constexpr double CAutoCal_Ret::*kCapacityNumbers[] = {&CAutoCal_Ret::pressure,
+                                                             &CAutoCal_Ret::floorArea,
+                                                             &CAutoCal_Ret::ceilingHeight,
+                                                             &CAutoCal_Ret::totalAirflow,
+                                                             &CAutoCal_Ret::outdoorAirflow,
+                                                             &CAutoCal_Ret::coilAirflowMax,
+                                                             &CAutoCal_Ret::coilAirflowMin,
+                                                             &CAutoCal_Ret::bypassAirflow1,
+                                                             &CAutoCal_Ret::bypassAirflow2,
+                                                             &CAutoCal_Ret::airChangeRate,
+                                                             &CAutoCal_Ret::mixDb,
+                                                             &CAutoCal_Ret::mixWb,
+                                                             &CAutoCal_Ret::coilOutDb,
+                                                             &CAutoCal_Ret::coilOutWb,
+                                                             &CAutoCal_Ret::supplyDb,
+                                                             &CAutoCal_Ret::supplyWb,
+                                                             &CAutoCal_Ret::outdoorAirLoad,
+                                                             &CAutoCal_Ret::fanLoad,
+                                                             &CAutoCal_Ret::systemReheat,
+                                                             &CAutoCal_Ret::loadCorrectionReheat,
+                                                             &CAutoCal_Ret::sensibleCapacity,
+                                                             &CAutoCal_Ret::totalCapacity};
+
+inline bool CAutoCal_Ret::AllFinite() const {
+    for (double CAutoCal_Ret::*field : kCapacityNumbers) {
+        if (!std::isfinite(this->*field)) return false;
+    }
+    return true;
+}

@@ -18,6 +18,13 @@ struct EqcConditions {
     static constexpr double kDefaultContactFactor = 0.95;  // coil C.F
     static constexpr double kDefaultSupplyTemp = 10.0;     // °C
 
+    // What the room may measure: smaller makes the air-change rate run off
+    // to no number at all.
+    static constexpr double kMinFloorArea = 0.1;       // m²
+    static constexpr double kMaxFloorArea = 100000.0;  // m²
+    static constexpr double kMinCeiling = 0.1;         // m
+    static constexpr double kMaxCeiling = 50.0;        // m
+
     QString roomName;             // "部屋名など"
     int system = 0;               // 0 simple cooling cycle, 1 bypass control
     double pressure = 0.0;        // atmospheric pressure, mb

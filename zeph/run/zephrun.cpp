@@ -153,6 +153,14 @@ void CZephRun::SetPointNo(int number) {
     m_state.pointNo = number;
 }
 
+void CZephRun::KeepFirstPoints(int count, int pointNo) {
+    if (count >= 0 && count < GetPointCount()) {
+        m_state.points.resize(count);
+    }
+    m_state.pointNo = pointNo;
+    Q_EMIT pointsChanged();
+}
+
 void CZephRun::SetPoints(const QList<CZephData>& points) {
     m_state.points = points;
     Q_EMIT pointsChanged();
@@ -208,10 +216,11 @@ CZephRun::ResetOutcome CZephRun::ResetSystem(const QString& systemName) {
     m_state.allPoints.append(m_state.points);
     if (m_state.eqcPending == 1) {
         m_state.eqcResults.append(m_state.eqcResult);
-        m_state.eqcInput = EqcConditions{};
         m_state.eqcPending = 0;
         outcome.capacityArchived = true;
     }
+    // Conditions stored for this system, run or not, end with it.
+    m_state.eqcInput = EqcConditions{};
     if (m_state.allPoints.size() > m_state.archivedCount) {
         m_state.archivedCount = static_cast<int>(m_state.allPoints.size());
         m_state.systemNames.append(systemName);

@@ -80,6 +80,9 @@ class CZephRun : public QObject {
     void SetPointNo(int number);
     // The list replaced by points as they are; the numbering is not touched.
     void SetPoints(const QList<CZephData>& points);
+    // The points after the first count removed (a run that added them
+    // failed), the numbering continued after pointNo.
+    void KeepFirstPoints(int count, int pointNo);
 
     // --- the current point -------------------------------------------------
     void SetCurrent(const CurrentPoint& current);
@@ -100,7 +103,7 @@ class CZephRun : public QObject {
         bool systemFinished = false;    // the points were archived and emptied
     };
     // Reset: the current points join the archive; a capacity result not yet
-    // archived goes with them, once, and the conditions are cleared. When
+    // archived goes with them, once; the stored conditions are cleared. When
     // the archive grew, the system named systemName is finished: the list is
     // emptied, the current point cleared and the numbering starts again.
     ResetOutcome ResetSystem(const QString& systemName);

@@ -25,7 +25,8 @@ constexpr double kRho = 1.20479;
 
 // Room 26 °C / 50 %, 100 m² × 2.7 m, 6 N/H, 10000 / 8000 kcal/h, C.F 0.95,
 // supply 10 °C, no outdoor air; changed by "N=", "T=", "S=" (sensible, of a
-// total of 10000), "A=" (outdoor air), "sys=" and "min=total/sensible".
+// total of 10000), "A=" (outdoor air), "oawb=" (outdoor wet bulb), "floor=",
+// "ceiling=", "sys=" and "min=total/sensible".
 EqcConditions Conditions(const QString& changes) {
     EqcConditions c{.roomName = QStringLiteral("Room 1"),
                     .pressure = kP,
@@ -47,6 +48,9 @@ EqcConditions Conditions(const QString& changes) {
         if (key == "T") c.supplyTemp = v;
         if (key == "S") c.maxLatent = 10000 - (c.maxSensible = v);
         if (key == "A") c.outdoorAirflow = v;
+        if (key == "oawb") c.outdoorWb = v;
+        if (key == "floor") c.floorArea = v;
+        if (key == "ceiling") c.ceilingHeight = v;
         if (key == "sys") c.system = int(v);
         if (key == "min") {
             c.minSensible = item.section('/', 1).toDouble();
@@ -200,17 +204,10 @@ struct CapacityRig : MainDialogRig {
 };
 
 void CompareResults(const CAutoCal_Ret& actual, const CAutoCal_Ret& expected) {
-    using R = CAutoCal_Ret;
     QCOMPARE(actual.name, expected.name);
     QCOMPARE(actual.system, expected.system);
     // Fields 3 … 24 of the record, in order.
-    const double R::*fields[] = {
-        &R::pressure,         &R::floorArea,      &R::ceilingHeight,  &R::totalAirflow,
-        &R::outdoorAirflow,   &R::coilAirflowMax, &R::coilAirflowMin, &R::bypassAirflow1,
-        &R::bypassAirflow2,   &R::airChangeRate,  &R::mixDb,          &R::mixWb,
-        &R::coilOutDb,        &R::coilOutWb,      &R::supplyDb,       &R::supplyWb,
-        &R::outdoorAirLoad,   &R::fanLoad,        &R::systemReheat,   &R::loadCorrectionReheat,
-        &R::sensibleCapacity, &R::totalCapacity};
+    const auto& fields = kCapacityNumbers;
     for (int i = 0; i < int(std::size(fields)); ++i) {
         const double a = actual.*fields[i], e = expected.*fields[i];
         QVERIFY2(qFuzzyCompare(1 + a, 1 + e),
@@ -228,6 +225,8 @@ class CapacityTest : public QObject {
     void chain();
     void runsThatCannotFinish_data();
     void runsThatCannotFinish();
+    void resultNumbersMustBeFinite_data();
+    void resultNumbersMustBeFinite();
     void resultWindow();
     void eachResultIsArchivedOnce();
 };
@@ -296,14 +295,22 @@ void CapacityTest::runsThatCannotFinish_data() {
 
     const QStringList coilMessages = Chain(Conditions(""), 0).messages;
     QTest::newRow("supply near the room's dry bulb")
-        << "T=25.9" << 1 << QStringList{"RM"} << QStringList{zeph::kNoAirflowText};
+        << "T=25.9" << 1 << QStringList{} << QStringList{zeph::kNoAirflowText};
     QTest::newRow("room out of the view range")
         << "" << 0 << QStringList{} << QStringList{"データが表示範囲を超えています"};
     QTest::newRow("re-heater cancelled")
-        << "S=6100" << 1 << QStringList{"RM"} << QStringList{LoadResString(6100)};
+        << "S=6100" << 1 << QStringList{} << QStringList{LoadResString(6100)};
     QTest::newRow("outdoor air above the coil's")
-        << "A=5000" << 1 << QStringList{"RM", "OFF"}
-        << coilMessages + QStringList{LoadResString(6120)};
+        << "A=5000" << 1 << QStringList{} << coilMessages + QStringList{LoadResString(6120)};
+    QTest::newRow("outdoor wet bulb above its dry bulb")
+        << "A=500 oawb=40" << 1 << QStringList{}
+        << coilMessages +
+               QStringList{"Out of Range (  cal_DBWB  ) !", "データが表示範囲を超えています"};
+    // The air-change rate of a room of 10⁻³⁰⁵ m³ is no number.
+    QTest::newRow("floor area too small for the room")
+        << "floor=1e-5 ceiling=1e-300" << 1 << QStringList{} << QStringList{LoadResString(6132)};
+    QTest::newRow("floor area under 0.1")
+        << "floor=0.05" << 1 << QStringList{} << QStringList{LoadResString(6132)};
 }
 
 void CapacityTest::runsThatCannotFinish() {
@@ -313,19 +320,49 @@ void CapacityTest::runsThatCannotFinish() {
     QFETCH(QStringList, messages);
 
     CapacityRig rig(Conditions(changes));
+    // The run finds a point and a name of the system's own: it leaves them.
+    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
     rig.Choose(Id::IDC_RANGE, range);
+    rig.Edit(Id::IDC_PRESSURE)->setText(QStringLiteral("1000.00"));
+    const EqcConditions stored = rig.dlg->Run().State().eqcInput;
     DialogScript script;
     script.On(337, [](QDialog* d) { d->close(); });
+    rig.ui.messages.clear();
     rig.Run();
 
     QCOMPARE(rig.ui.Texts(), messages);
-    QCOMPARE(rig.Names(), names);
+    QCOMPARE(rig.Names().mid(1), names);
+    QCOMPARE(rig.dlg->Run().State().pointNo, 1);
+    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
+    QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), QStringLiteral("1000.00"));
+    QCOMPARE(rig.dlg->Run().State().eqcInput.fanLoad, stored.fanLoad);
     QCOMPARE(rig.dlg->Run().State().eqcPending, 0);
     QCOMPARE(rig.dlg->Run().State().eqcResult, CAutoCal_Ret{});
     QVERIFY(!rig.dlg->m_pEqcResultDlg->IsOpen());
     QVERIFY(!rig.dlg->m_btnAutoCalc->isEnabled());
     QTest::mouseClick(rig.dlg->Control(Id::IDC_YES), Qt::LeftButton);
-    QCOMPARE(rig.Names(), names);
+    QCOMPARE(rig.Names().mid(1), names);
+}
+
+// A result with a number that is none is never shown or kept: each field
+// counts.
+void CapacityTest::resultNumbersMustBeFinite_data() {
+    QTest::addColumn<int>("field");  // index in kCapacityNumbers; -1: none spoilt
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("all finite") << -1 << 0.0;
+    for (int i = 0; i < int(std::size(kCapacityNumbers)); ++i) {
+        QTest::addRow("field %d infinite", i + 3) << i << double(INFINITY);
+        QTest::addRow("field %d not a number", i + 3) << i << double(NAN);
+    }
+}
+
+void CapacityTest::resultNumbersMustBeFinite() {
+    QFETCH(int, field);
+    QFETCH(double, value);
+    CAutoCal_Ret r = Chain(Conditions(""), 0).r;
+    if (field >= 0) r.*kCapacityNumbers[field] = value;
+    QCOMPARE(r.AllFinite(), field < 0);
 }
 
 // Fixed kcal/h and kW texts; a second run refreshes the open window; OK

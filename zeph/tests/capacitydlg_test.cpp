@@ -23,10 +23,16 @@ QString Box(int id, double v) {
 }
 
 // What the dialog shows for "id=…; id=…": each text, or "ro" / "rw" for
-// the read-only state when that is what is asked.
+// the read-only state when that is what is asked; "focus=id" names the box
+// with the focus.
 QString Shown(QDialog* d, const QString& expected) {
     QStringList shown;
     for (const QString& e : expected.split(QStringLiteral("; "))) {
+        if (e.startsWith(QLatin1String("focus="))) {
+            QWidget* focus = d->focusWidget();
+            shown << "focus=" + (focus != nullptr ? focus->objectName() : QString());
+            continue;
+        }
         const int id = e.section('=', 0, 0).toInt();
         QString text;
         if (auto* label = qobject_cast<QLabel*>(Ctl(d, id))) {
@@ -138,6 +144,29 @@ void CapacityDialogTest::live_data() {
     QTest::newRow("minimum total left below the sensible load")
         << "system=1; 5159=4000; 5156=3000; leave"
         << "5159=4000; 5160=" << QList<int>{6131};
+    // A number is typed one key at a time: its start is no error.
+    QTest::newRow("a negative dry bulb, key by key") << "5167=-5"
+                                                     << "5167=-5" << QList<int>{};
+    QTest::newRow("an exponent, key by key") << "5162=1e308"
+                                             << "5162=1e308" << QList<int>{};
+    QTest::newRow("a sign and point, key by key") << "click=5171; 5170=-.; 5170=+"
+                                                  << "5170=+" << QList<int>{};
+    QTest::newRow("a box left half typed") << "5167=-; leave"
+                                           << "5167=-; focus=5167" << QList<int>{6129};
+    QTest::newRow("a box left with no number the checker takes")
+        << "5163=1e3; leave"
+        << "5163=1e3; focus=5163" << QList<int>{6129};
+    QTest::newRow("a box left empty") << "5162=; leave"
+                                      << "5162=; focus=5162" << QList<int>{6129};
+    // The focus given back is no leaving: one message per key or move of
+    // the user, never an exchange between two wrong boxes.
+    QTest::newRow("two wrong boxes, a message per move")
+        << "5162=x; 5167=y; click=5163"
+        << "5167=y; focus=5167" << QList<int>{6129, 6129, 6129, 6129};
+    QTest::newRow("numbers take 64 characters, names more")
+        << "5153=" + QString(100, '1') + "; 5167=" + QString(70, '2') + "; 5155=" + QString(70, 'R')
+        << "5153=" + QString(64, '1') + "; 5167=" + QString(64, '2') + "; 5155=" + QString(70, 'R')
+        << QList<int>{};
     QTest::newRow("a system resets the outdoor air")
         << "5162=35; 5163=30; system=1"
         << "5162=31.70; 5163=26.70; " + Box(5165, e.cal_DBWB(31.7, 26.7, kP).Rh) + "; 5156=rw"
@@ -169,24 +198,52 @@ void CapacityDialogTest::ok_data() {
     QTest::addColumn<QString>("steps");  // after the floor, ceiling and loads
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<double>("sensible");  // stored, kcal/h; 0: refused
+    QTest::addColumn<int>("focus");        // the box given the focus; 0: not asked
 
     const QString hint = QStringLiteral("線図右上の「自動計算ボタン」を押して下さい。");
     QTest::newRow("SHF 0.61 accepted") << 0 << "6100"
-                                       << "" << QStringList{hint} << 6100.0;
+                                       << "" << QStringList{hint} << 6100.0 << 0;
     QTest::newRow("SHF 0.6 refused") << 0 << "6000"
-                                     << "" << Texts({6135}) << 0.0;
+                                     << "" << Texts({6135}) << 0.0 << 0;
     QTest::newRow("loads in W") << 1 << "8000"
-                                << "" << QStringList{hint} << 8000 / kW;
+                                << "" << QStringList{hint} << 8000 / kW << 0;
     QTest::newRow("no floor area") << 0 << "8000"
-                                   << "5153=" << Texts({6132}) << 0.0;
+                                   << "5153=" << Texts({6132}) << 0.0 << 0;
     QTest::newRow("C.F out of range")
         << 0 << "8000"
         << "5173=1.2" << QStringList{QStringLiteral("0.7 から 1 までの数値を入力して下さい。")}
-        << 0.0;
+        << 0.0 << 0;
     QTest::newRow("sensible above the total") << 0 << "12000"
-                                              << "" << Texts({6130, 6130}) << 0.0;
+                                              << "" << Texts({6130, 6130}) << 0.0 << 0;
     QTest::newRow("room dry bulb not a number") << 0 << "8000"
-                                                << "5167=2x" << Texts({6129, 6129}) << 0.0;
+                                                << "5167=2x" << Texts({6129, 6129}) << 0.0 << 0;
+    const auto refused = [](const char* text) { return QStringList{QString::fromUtf8(text)}; };
+    QTest::newRow("floor area under 0.1")
+        << 0 << "8000"
+        << "5153=0.05" << refused("0.1 から 100000 までの数値を入力して下さい。") << 0.0
+        << int(Dlg::IDC_FLOOR_AREA);
+    QTest::newRow("ceiling under 0.1")
+        << 0 << "8000"
+        << "5154=0.0000001" << refused("0.1 から 50 までの数値を入力して下さい。") << 0.0
+        << int(Dlg::IDC_CEILING);
+    const char* minAboveMax = "最小負荷が最大負荷を超えています、再度入力して下さい。";
+    QTest::newRow("minimum total above the maximum")
+        << 0 << "8000"
+        << "system=1; 5156=12000; 5159=9000" << refused(minAboveMax) << 0.0
+        << int(Dlg::IDC_MIN_TOTAL);
+    QTest::newRow("minimum sensible above the maximum")
+        << 0 << "8000"
+        << "system=1; 5156=9000; 5159=8500" << refused(minAboveMax) << 0.0
+        << int(Dlg::IDC_MIN_SENSIBLE);
+    QTest::newRow("outdoor wet bulb above its dry bulb")
+        << 0 << "8000"
+        << "5163=35" << refused("外気の湿球温度が乾球温度を超えています、再度入力して下さい。")
+        << 0.0 << int(Dlg::IDC_OA_WB);
+    QTest::newRow("room RH above 100 %")
+        << 0 << "8000"
+        << "click=5171; 5170=120"
+        << refused("室内の相対湿度が100％を超えています、再度入力して下さい。") << 0.0
+        << int(Dlg::IDC_ROOM_RH);
 }
 
 void CapacityDialogTest::ok() {
@@ -195,6 +252,7 @@ void CapacityDialogTest::ok() {
     QFETCH(QString, steps);
     QFETCH(QStringList, messages);
     QFETCH(double, sensible);
+    QFETCH(int, focus);
     const bool accepted = sensible > 0.0;
 
     MainDialogRig rig;
@@ -202,9 +260,10 @@ void CapacityDialogTest::ok() {
     bool stayed = false;
     RunEqcDialog(rig, [&](QDialog* d) {
         Act(d, {"5153=100", "5154=2.7", "5148=10000", "5151=" + sensibleTyped});
-        if (!steps.isEmpty()) Act(d, {steps});
+        if (!steps.isEmpty()) Act(d, steps.split(QStringLiteral("; ")));
         ClickOn(d, Dlg::IDC_OK);
         stayed = d->isVisible();
+        if (focus != 0) QCOMPARE(d->focusWidget(), Ctl(d, focus));
     });
     QCOMPARE(rig.ui.Texts(), messages);
     QCOMPARE(rig.ui.messages.last().icon,

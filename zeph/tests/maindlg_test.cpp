@@ -478,26 +478,38 @@ void MainDialogTest::arrowsFromBoxesOutsideTheCycleStartAtItsEnds() {
 
 void MainDialogTest::pressureTakesOnlyPositiveNumbers_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");  // empty: refused
+    QTest::addColumn<QString>("kept");     // empty: refused
+    QTest::addColumn<bool>("outOfRange");  // refused with the range prompt
     QTest::newRow("empty") << ""
-                           << "";
+                           << "" << false;
     QTest::newRow("letters") << "abc"
-                             << "";
+                             << "" << false;
     QTest::newRow("zero") << "0"
-                          << "";
+                          << "" << false;
     QTest::newRow("negative") << "-5"
-                              << "";
+                              << "" << false;
     QTest::newRow("exponent") << "1e3"
-                              << "";
+                              << "" << false;
     QTest::newRow("plain") << "900"
-                           << "900";
+                           << "900" << false;
     QTest::newRow("separators") << "1,013.25"
-                                << "1013.25";
+                                << "1013.25" << false;
+    // A positive number is held to the pressures air can have at a site.
+    QTest::newRow("lowest") << "300"
+                            << "300" << false;
+    QTest::newRow("highest") << "1200"
+                             << "1200" << false;
+    QTest::newRow("below the lowest") << "299.9"
+                                      << "" << true;
+    QTest::newRow("above the highest") << "1200.1"
+                                       << "" << true;
+    QTest::newRow("64 digits") << QString(64, QLatin1Char('9')) << "" << true;
 }
 
 void MainDialogTest::pressureTakesOnlyPositiveNumbers() {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
+    QFETCH(bool, outOfRange);
     MainDialogRig rig;
     CStaticGraph* g = rig.dlg->m_Graph;
     rig.Edit(Id::IDC_PRESSURE)->clear();
@@ -505,7 +517,9 @@ void MainDialogTest::pressureTakesOnlyPositiveNumbers() {
     QTest::keyClick(rig.Edit(Id::IDC_PRESSURE), Qt::Key_Tab);
     if (kept.isEmpty()) {
         QCOMPARE(rig.ui.Texts(),
-                 QStringList{QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。")});
+                 QStringList{outOfRange
+                                 ? QStringLiteral("300 から 1200 までの数値を入力して下さい。")
+                                 : QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。")});
         QCOMPARE(rig.ui.messages.first().icon, MsgIcon::Exclamation);
         kept = QStringLiteral("1013.25");
         QTRY_COMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_PRESSURE));

@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-#include "maindlgtest.h"
+#include "capacitytest.h"
 
 using Id = CZephDlgJ::ControlId;
 
@@ -16,6 +16,7 @@ class SystemsTest : public QObject {
     void finishArchivesEverySystemInOrder();
     void closeRecordsNothing();
     void capacityResultsAreArchivedOnceWithTheirSystem();
+    void resetDropsConditionsNeverRun();
 };
 
 void SystemsTest::resetNumbersSystemsAndKeepsTypedNames() {
@@ -107,6 +108,34 @@ void SystemsTest::capacityResultsAreArchivedOnceWithTheirSystem() {
     QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
     QCOMPARE(d.Run().State().eqcResults.size(), 1);
     QCOMPARE(d.Run().State().eqcResults.first().name, QStringLiteral("Room A"));
+}
+
+// Conditions stored by the capacity dialog's OK and never run end with the
+// system: 自動計算 cannot run them in the next one.
+void SystemsTest::resetDropsConditionsNeverRun() {
+    MainDialogRig rig;
+    CZephDlgJ& d = *rig.dlg;
+    rig.Edit(Id::IDC_SYSTEM)->setText(QStringLiteral("Room A"));
+    rig.Choose(Id::IDC_UNIT, 0);  // KCAL
+    RunEqcDialog(rig, [](QDialog* dlg) {
+        Act(dlg, {"5167=26", "5153=100", "5154=2.7", "5148=10000", "5151=8000"});
+        ClickOn(dlg, CAutoEQCDlg::IDC_OK);
+    });
+    QVERIFY(d.m_btnAutoCalc->isEnabled());
+    rig.ui.messages.clear();
+
+    QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
+    QVERIFY(!d.m_btnAutoCalc->isEnabled());
+    QCOMPARE(d.Run().State().eqcInput.floorArea, 0.0);
+    QCOMPARE(d.Run().State().eqcInput.maxSensible, 0.0);
+    QTest::mouseClick(d.m_btnAutoCalc, Qt::LeftButton);
+    QCOMPARE(d.GetPointCount(), 0);
+    QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
+    QVERIFY(rig.ui.messages.isEmpty());
+    // Finish: no point, so no report question, and no result.
+    QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
+    QVERIFY(rig.ui.messages.isEmpty());
+    QVERIFY(d.Run().State().eqcResults.isEmpty());
 }
 
 QTEST_MAIN(SystemsTest)

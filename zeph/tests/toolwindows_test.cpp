@@ -80,7 +80,17 @@ void ToolWindowsTest::viewRange_data() {
     QTest::newRow("above 60") << 1 << QStringList{"5146=60.1"} << false << db << 5146 << m;
     QTest::newRow("below -50") << 1 << QStringList{"5147=-50.1"} << false
                                << "-50 から 10 までの数値を入力して下さい。" << 5147 << m;
-    QTest::newRow("nan") << 1 << QStringList{"5148=nan"} << false << db << 5148 << m;
+    QTest::newRow("nan") << 1 << QStringList{"5148=nan"} << false
+                         << "1 から 60 までの数値を入力して下さい。" << 5148 << m;
+    QTest::newRow("humidity below 1 g/kg") << 1 << QStringList{"5148=0.99", "5149=0"} << false
+                                           << "1 から 60 までの数値を入力して下さい。" << 5148 << m;
+    QTest::newRow("humidity at 1 g/kg") << 1 << QStringList{"5148=1", "5149=0"} << false << "" << 0
+                                        << QList<double>{45, -5, 0.001, 0};
+    QTest::newRow("span under 1 K")
+        << 1 << QStringList{"5146=5.5", "5147=5"} << false
+        << "最大表示温度と最小表示温度の差は 1 ℃ 以上として下さい。" << 5146 << m;
+    QTest::newRow("span of 1 K") << 1 << QStringList{"5146=6", "5147=5"} << false << "" << 0
+                                 << QList<double>{6, 5, 0.035, 0};
     QTest::newRow("empty") << 1 << QStringList{"5149="} << false
                            << "0 から 10 までの数値を入力して下さい。" << 5149 << m;
     QTest::newRow("max below min")

@@ -62,6 +62,12 @@ void ZephRunTest::pointsAreNumberedAndRead() {
         QCOMPARE(run.GetPointValues(n).Dn, zeph::kFailed);
         QVERIFY(run.GetPointName(n).isEmpty());
     }
+    // A failed run's points go again; the numbering goes back with them.
+    Accept(run, QStringLiteral("C"), State(25.0, 0.010));
+    run.KeepFirstPoints(2, 2);
+    QCOMPARE(run.GetPointCount(), 2);
+    QCOMPARE(run.AddCurrentPoint(1), 3);
+    QCOMPARE(run.State().points.at(2).N, 3);
     QVERIFY(run.InDisplayRange(State(45.0, 0.035)));
     QVERIFY(!run.InDisplayRange(State(45.01, 0.01)));
     QVERIFY(!run.InDisplayRange(State(20.0, -0.0001)));
@@ -174,8 +180,11 @@ void ZephRunTest::resetArchivesEachSystemAndResultOnce() {
     QCOMPARE(run.State().pointNo, 0);
     QCOMPARE(run.NextSystemName(), QStringLiteral("System 2"));
 
-    // An empty system finishes nothing and archives nothing again.
+    // An empty system finishes nothing and archives nothing again; stored
+    // conditions end with the system all the same.
+    run.SetEqcInput(conditions);
     out = run.ResetSystem(QStringLiteral("Empty"));
+    QCOMPARE(run.State().eqcInput.floorArea, 0.0);
     QVERIFY(!out.capacityArchived && !out.systemFinished);
     QCOMPARE(run.State().systemNames.size(), 1);
     QCOMPARE(run.State().eqcResults.size(), 1);
