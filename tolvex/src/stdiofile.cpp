@@ -44,18 +44,25 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// Creates a new file "<folder>/.<name>.<random>" beside path with the
-// permissions a new file gets from the umask; -1 (errno set) on failure.
+// The folder of path, without its final '/'; "." for a bare name.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Creates a new file "<folder>/.~<random>.tmp" beside path with the
+// permissions a new file gets from the umask; -1 (errno set) on failure. The
+// name is short whatever the target's, so that a target whose name is as
+// long as the folder allows can still be written.
 int CreateTemporary(const std::string& path, std::string& tempPath) {
     static std::mt19937_64 random{std::random_device{}()};
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string folder = FolderOf(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[20];
-        std::snprintf(suffix, sizeof suffix, ".%08x",
+        char name[20];
+        std::snprintf(name, sizeof name, "/.~%08x.tmp",
                       static_cast<unsigned>(random() & 0xffffffffu));
-        tempPath = folder + "/." + name + suffix;
+        tempPath = folder + name;
         const int fd = Retry([&] {
             return ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         });
@@ -79,9 +86,7 @@ bool CopyAll(int fromFd, int toFd) {
 // Makes a finished rename durable; a failure here loses nothing already
 // written, so it is not reported.
 void SyncFolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);

@@ -280,6 +280,24 @@ TEST_F(FileControl, FailedWriteLeavesTheOldFileAndNoTemporary) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(FileControl, NamesUpToTheFolderLimitSave) {
+    // 250 and 255 bytes: the longest names a folder takes, whatever the
+    // file is written through on its way.
+    const std::string over(246, 'o');
+    const std::string add(251, 'a');
+    CStdioFile overFile, addFile;
+    ASSERT_EQ(control.OpenDataFileOverWrite(over, In("a"), "txt", overFile), 1)
+        << overFile.GetError();
+    ASSERT_EQ(control.OpenDataFileAppendWrite(add, In("a"), "txt", addFile), 1)
+        << addFile.GetError();
+    for (CStdioFile* f : {&overFile, &addFile}) {
+        f->WriteString("new\n");
+        EXPECT_TRUE(f->Close()) << f->GetError();
+    }
+    EXPECT_EQ(Get(In("a/" + over + ".txt")), "new\n");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"a/" + add + ".txt", "a/" + over + ".txt"}));
+}
+
 // ---- Bitmap files ------------------------------------------------------------
 
 class BitmapSave : public FileControl {
@@ -329,6 +347,14 @@ TEST_F(BitmapSave, FailedWriteIsReportedAndAskedAgain) {
                           "save " + In("b/chart.bmp")}));
     EXPECT_EQ(Get(In("b/chart.bmp")), "old");
     EXPECT_EQ(Files(), std::vector<std::string>{"b/chart.bmp"});
+}
+
+TEST_F(BitmapSave, LongNameSavesUnderItsDefaultName) {
+    const std::string name(251, 'b');  // 255 bytes with ".bmp"
+    ui.choices = {In("a/" + name + ".bmp")};
+    EXPECT_EQ(control.BitmapFileSave(name, image, 4, In("a")), 1);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"save " + In("a/" + name + ".bmp")});
+    EXPECT_EQ(Files(), std::vector<std::string>{"a/" + name + ".bmp"});
 }
 
 TEST(FileControlAlone, EveryDialogCancels) {

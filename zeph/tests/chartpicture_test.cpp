@@ -36,6 +36,8 @@ class ChartPictureTest : public QObject {
     void exportWritesTheChosenFormat_data();
     void exportWritesTheChosenFormat();
     void exportReportsWhatItCannotWriteAndAsksAgain();
+    void longSystemNameSavesUnderItsDefaultName_data();
+    void longSystemNameSavesUnderItsDefaultName();
 
   private:
     QTemporaryDir m_home;
@@ -164,6 +166,29 @@ void ChartPictureTest::exportReportsWhatItCannotWriteAndAsksAgain() {
     QVERIFY(rig.ui.messages.at(1).text.startsWith(QStringLiteral("Can not save ") + missing));
     QCOMPARE(rig.ui.messages.at(1).icon, zeph::MsgIcon::Stop);
     QVERIFY(FilesIn(m_documents).isEmpty());
+}
+
+void ChartPictureTest::longSystemNameSavesUnderItsDefaultName_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("bitmap") << int(CZephDlgJ::ID_SAVE_BITMAP) << QStringLiteral("bmp");
+    QTest::newRow("png") << int(CZephDlgJ::ID_EXPORT_PICTURE) << QStringLiteral("png");
+}
+
+void ChartPictureTest::longSystemNameSavesUnderItsDefaultName() {
+    QFETCH(int, command);
+    QFETCH(QString, extension);
+    // 250 bytes with the extension, which the folder takes.
+    const QString name(246, QLatin1Char('s'));
+    MainDialogRig rig;
+    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
+    rig.Edit(Id::IDC_SYSTEM)->setText(name);
+    QVERIFY(QDir().mkpath(m_documents));
+    rig.ui.fileAnswers << QString();  // the proposed file
+    rig.RunCommand(command);
+    QCOMPARE(rig.ui.fileRequests.size(), 1);
+    QVERIFY(rig.ui.messages.isEmpty());
+    QCOMPARE(FilesIn(m_documents), QStringList{name + QLatin1Char('.') + extension});
 }
 
 QTEST_MAIN(ChartPictureTest)

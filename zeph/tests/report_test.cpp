@@ -153,6 +153,7 @@ class ReportTest : public QObject {
     void finishEnds_data();
     void finishEnds();
     void failedWriteKeepsTheOldFileAndAsksAgain();
+    void longNameSaves();
     void capacityResultsAreArchivedOnceWithTheirSystem();
 
   private:
@@ -308,6 +309,17 @@ void ReportTest::failedWriteKeepsTheOldFileAndAsksAgain() {
     QCOMPARE(ReadAll(path), QByteArray("the report of last week\n"));
     QCOMPARE(FilesIn(m_documents), QStringList{QStringLiteral("ZephData.txt")});
     QCOMPARE(rig.dlg->result(), int(QDialog::Accepted));
+}
+
+void ReportTest::longNameSaves() {
+    // 250 bytes with ".txt", which the folder takes.
+    const QString base(246, QLatin1Char('r'));
+    QVERIFY(QDir().mkpath(m_documents));
+    MainDialogRig rig;
+    rig.ui.fileAnswers << QString();
+    QCOMPARE(CWriteFile(SampleRun()).Write(base, m_documents), CWriteFile::Result::Written);
+    QVERIFY(rig.ui.messages.isEmpty());
+    QCOMPARE(FilesIn(m_documents), QStringList{base + QStringLiteral(".txt")});
 }
 
 void ReportTest::capacityResultsAreArchivedOnceWithTheirSystem() {
