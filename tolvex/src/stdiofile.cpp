@@ -44,18 +44,28 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// Creates a new file "<folder>/.<name>.<random>" beside path with the
-// permissions a new file gets from the umask; -1 (errno set) on failure.
-int CreateTemporary(const std::string& path, std::string& tempPath) {
-    static std::mt19937_64 random{std::random_device{}()};
+// The folder of path, without its final '/'; "." for a bare name.
+std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// "<folder>/.~<random>.tmp" beside path: short whatever the target's name,
+// so that a target whose name is as long as the folder allows can still be
+// written.
+std::string TemporaryName(const std::string& path) {
+    static std::mt19937_64 random{std::random_device{}()};
+    char name[20];
+    std::snprintf(name, sizeof name, "/.~%08x.tmp", static_cast<unsigned>(random() & 0xffffffffu));
+    return FolderOf(path) + name;
+}
+
+// Creates a new file of a temporary name beside path with the permissions a
+// new file gets from the umask; -1 (errno set) on failure.
+int CreateTemporary(const std::string& path, std::string& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[20];
-        std::snprintf(suffix, sizeof suffix, ".%08x",
-                      static_cast<unsigned>(random() & 0xffffffffu));
-        tempPath = folder + "/." + name + suffix;
+        tempPath = TemporaryName(path);
         const int fd = Retry([&] {
             return ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         });
@@ -63,6 +73,52 @@ int CreateTemporary(const std::string& path, std::string& tempPath) {
     }
     errno = EEXIST;
     return -1;
+}
+
+// The file path names after following symbolic links, so that a link is
+// written through and stays a link; a link to a missing file names the file
+// to create. ELOOP past 40 links, as the system counts.
+bool ResolveLinks(std::string& path) {
+    for (int links = 0; links <= 40; ++links) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        std::string target(4096, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return true;
+        target.resize(static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : FolderOf(path) + "/" + target;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+// Opens an unnamed file in path's folder, which vanishes with the process
+// unless it is linked in: -1 with errno 0 where the system or the file
+// system has no such files, -1 with errno set on a real failure.
+int CreateUnnamed(const std::string& path) {
+    // Naming it later goes through /proc.
+    if (::access("/proc/self/fd", X_OK) != 0) {
+        errno = 0;
+        return -1;
+    }
+    const int fd =
+        Retry([&] { return ::open(FolderOf(path).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666); });
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) errno = 0;
+    return fd;
+}
+
+// Gives the unnamed file fd a short temporary name beside path.
+bool LinkUnnamed(int fd, const std::string& path, std::string& tempPath) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = TemporaryName(path);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, tempPath.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) break;
+    }
+    tempPath.clear();
+    return false;
 }
 
 // Copies the whole of the file at fromFd to toFd.
@@ -79,9 +135,7 @@ bool CopyAll(int fromFd, int toFd) {
 // Makes a finished rename durable; a failure here loses nothing already
 // written, so it is not reported.
 void SyncFolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -106,6 +160,7 @@ void CStdioFile::Discard() {
     m_fd = -1;
     if (!m_tempPath.empty()) ::unlink(m_tempPath.c_str());
     m_tempPath.clear();
+    m_unnamed = false;
     m_buffer.clear();
     m_readPos = 0;
 }
@@ -119,9 +174,12 @@ bool CStdioFile::Open(const std::string& path, Mode mode) {
     m_error.clear();
     if (path.empty()) return Fail(ENOENT);
 
+    if (path.back() == '/') return Fail(EISDIR);
+    m_target = path;
+    if (m_writing && !ResolveLinks(m_target)) return Fail(errno);
     struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if ((exists && S_ISDIR(old.st_mode)) || path.back() == '/') return Fail(EISDIR);
+    const bool exists = ::stat(m_target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return Fail(EISDIR);
 
     if (!m_writing) {
         m_fd = Retry([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); });
@@ -129,14 +187,18 @@ bool CStdioFile::Open(const std::string& path, Mode mode) {
     }
 
     // A file the user may not change is not replaced behind its back.
-    if (exists && ::access(path.c_str(), W_OK) != 0) return Fail(errno);
+    if (exists && ::access(m_target.c_str(), W_OK) != 0) return Fail(errno);
     // An old file to append to must be readable before anything is made.
     int oldFd = -1;
     if (mode == Mode::Append && exists) {
-        oldFd = Retry([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); });
+        oldFd = Retry([&] { return ::open(m_target.c_str(), O_RDONLY | O_CLOEXEC); });
         if (oldFd < 0) return Fail(errno);
     }
-    m_fd = CreateTemporary(path, m_tempPath);
+    // An unnamed file leaves nothing behind if the program is killed; a
+    // named one where the system cannot make those.
+    m_fd = CreateUnnamed(m_target);
+    m_unnamed = m_fd >= 0;
+    if (m_fd < 0 && errno == 0) m_fd = CreateTemporary(m_target, m_tempPath);
     if (m_fd < 0) {
         const int error = errno;
         m_tempPath.clear();
@@ -212,13 +274,14 @@ bool CStdioFile::Close() {
     // Some file systems cannot sync (EINVAL); the rename is then as durable
     // as they allow.
     if (ok && Retry([&] { return ::fsync(m_fd); }) != 0 && errno != EINVAL) ok = Fail(errno);
+    if (ok && m_unnamed && !LinkUnnamed(m_fd, m_target, m_tempPath)) ok = Fail(errno);
     const int closed = ::close(m_fd);
     m_fd = -1;
     if (ok && closed != 0) ok = Fail(errno);
-    if (ok && ::rename(m_tempPath.c_str(), m_path.c_str()) != 0) ok = Fail(errno);
+    if (ok && ::rename(m_tempPath.c_str(), m_target.c_str()) != 0) ok = Fail(errno);
     if (ok) {
         m_tempPath.clear();
-        SyncFolderOf(m_path);
+        SyncFolderOf(m_target);
     }
     Discard();
     return ok;

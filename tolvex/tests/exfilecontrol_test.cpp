@@ -280,6 +280,64 @@ TEST_F(FileControl, FailedWriteLeavesTheOldFileAndNoTemporary) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(FileControl, NamesUpToTheFolderLimitSave) {
+    // 250 and 255 bytes: the longest names a folder takes, whatever the
+    // file is written through on its way.
+    const std::string over(246, 'o');
+    const std::string add(251, 'a');
+    CStdioFile overFile, addFile;
+    ASSERT_EQ(control.OpenDataFileOverWrite(over, In("a"), "txt", overFile), 1)
+        << overFile.GetError();
+    ASSERT_EQ(control.OpenDataFileAppendWrite(add, In("a"), "txt", addFile), 1)
+        << addFile.GetError();
+    for (CStdioFile* f : {&overFile, &addFile}) {
+        f->WriteString("new\n");
+        EXPECT_TRUE(f->Close()) << f->GetError();
+    }
+    EXPECT_EQ(Get(In("a/" + over + ".txt")), "new\n");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"a/" + add + ".txt", "a/" + over + ".txt"}));
+}
+
+TEST_F(FileControl, WritingLeavesNoNameInTheFolderBeforeClose) {
+    // What a killed program would leave behind: nothing but the old file.
+    Put(In("a/over.txt"), "old\n");
+    CStdioFile file;
+    ASSERT_EQ(control.OpenDataFileOverWrite("over", In("a"), "txt", file), 1);
+    file.WriteString(std::string(100000, 'x'));  // more than is buffered
+    EXPECT_EQ(Files(), std::vector<std::string>{"a/over.txt"});
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(Get(In("a/over.txt")).size(), 100000u);
+    EXPECT_EQ(Files(), std::vector<std::string>{"a/over.txt"});
+}
+
+TEST_F(FileControl, SymbolicLinksAreWrittenThrough) {
+    // A relative link, a link to a link, and a link to a file not there yet.
+    Put(In("b/real.txt"), "old\n");
+    fs::create_symlink("../b/real.txt", In("a/link.txt"));
+    fs::create_symlink(In("a/link.txt"), In("a/chain.txt"));
+    fs::create_symlink("new.txt", In("b/dangling.txt"));
+    CStdioFile over, add, fresh;
+    ASSERT_EQ(control.OpenDataFileOverWrite("link", In("a"), "txt", over), 1);
+    over.WriteString("replaced\n");
+    EXPECT_TRUE(over.Close());
+    ASSERT_EQ(control.OpenDataFileAppendWrite("chain", In("a"), "txt", add), 1);
+    add.WriteString("added\n");
+    EXPECT_TRUE(add.Close());
+    ASSERT_EQ(control.OpenDataFileOverWrite("dangling", In("b"), "txt", fresh), 1);
+    fresh.WriteString("created\n");
+    EXPECT_TRUE(fresh.Close());
+    EXPECT_TRUE(fs::is_symlink(In("a/link.txt")));
+    EXPECT_TRUE(fs::is_symlink(In("a/chain.txt")));
+    EXPECT_TRUE(fs::is_symlink(In("b/dangling.txt")));
+    EXPECT_EQ(Get(In("b/real.txt")), "replaced\nadded\n");
+    EXPECT_EQ(Get(In("b/new.txt")), "created\n");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"a/chain.txt", "a/link.txt", "b/dangling.txt",
+                                                 "b/new.txt", "b/real.txt"}));
+    fs::create_symlink("loop.txt", In("a/loop.txt"));
+    EXPECT_EQ(control.OpenDataFileOverWrite("loop", In("a"), "txt", fresh), 0);
+    EXPECT_EQ(fresh.GetError(), "Too many levels of symbolic links");
+}
+
 // ---- Bitmap files ------------------------------------------------------------
 
 class BitmapSave : public FileControl {
@@ -329,6 +387,14 @@ TEST_F(BitmapSave, FailedWriteIsReportedAndAskedAgain) {
                           "save " + In("b/chart.bmp")}));
     EXPECT_EQ(Get(In("b/chart.bmp")), "old");
     EXPECT_EQ(Files(), std::vector<std::string>{"b/chart.bmp"});
+}
+
+TEST_F(BitmapSave, LongNameSavesUnderItsDefaultName) {
+    const std::string name(251, 'b');  // 255 bytes with ".bmp"
+    ui.choices = {In("a/" + name + ".bmp")};
+    EXPECT_EQ(control.BitmapFileSave(name, image, 4, In("a")), 1);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"save " + In("a/" + name + ".bmp")});
+    EXPECT_EQ(Files(), std::vector<std::string>{"a/" + name + ".bmp"});
 }
 
 TEST(FileControlAlone, EveryDialogCancels) {

@@ -13,6 +13,7 @@
 
 #include "corvo/corvoapp.h"
 #include "dialogs/dialoghost.h"
+#include "dialogs/fieldranges.h"
 #include "gui/ui.h"
 #include "run/constants.h"
 #include "run/pointtext.h"
@@ -33,10 +34,6 @@ QString Number(double v) {
 double OrDefault(double v, double fallback) {
     return v != 0.0 ? v : fallback;
 }
-
-// Longest text a number box takes: enough for any number typed by hand,
-// short enough that every keystroke lays the text out at once.
-constexpr int kMaxNumberLength = 64;
 
 // Conditions refused at OK.
 constexpr const char* kMinAboveMaxText = "最小負荷が最大負荷を超えています、再度入力して下さい。";
@@ -181,7 +178,7 @@ void CAutoEQCDlg::BuildControls() {
 
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         if (edit != Edit(IDC_ROOM_NAME)) {
-            edit->setMaxLength(kMaxNumberLength);
+            edit->setMaxLength(zeph::kMaxNumberChars);
         }
     }
 }

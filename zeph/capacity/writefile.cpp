@@ -74,7 +74,7 @@ QString CWriteFile::TableHeader(const QString& name) const {
                               "  WB  ", "  RH  ", "Dew Pt", "  Entpy  ", "Entpy(SI)", "    Abs   ",
                               "Density");
     text += QString::asprintf("%8s,%6s,%6s,%6s,%6s,%9s,%9s,%9s,%8s\n", "", " degC ", " degC ",
-                              " (%) ", " degC ", "(Kcal/kg)", " (KJ/kg) ", "(Kg/Kg.DA)", "(m3/Kg)");
+                              " (%) ", " degC ", "(Kcal/kg)", " (KJ/kg) ", "(Kg/Kg.DA)", "(Kg/m3)");
     text += rule;
     return text;
 }

@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -7,9 +8,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "chart/staticgraph.h"
@@ -18,6 +19,7 @@
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"
 #include "tolvex/exfilecontrol.h"
+#include "tolvex/stdiofile.h"
 
 // Pictures of the chart: the 16-colour bitmap named after the system, and
 // the PNG and PDF export.
@@ -61,41 +63,36 @@ QString Failure(const QString& path, const QString& reason) {
            reason + QStringLiteral("). An existing file of that name is unchanged.");
 }
 
-// Opens a file that replaces path only when committed; an error text
-// otherwise. A file the user may not change is not replaced behind its back.
-QString OpenForReplacing(QSaveFile& file) {
-    const QFileInfo target(file.fileName());
-    if (target.exists() && !target.isWritable()) {
-        return Failure(file.fileName(), QStringLiteral("Permission denied"));
+// Writes what render puts into its device to path the way the library
+// writes every file: the old file replaced only when all of it is written, a
+// symbolic link written through, the system's reason for a failure. render
+// returns the reason it failed, or an empty text.
+QString SaveRendered(const QString& path, const std::function<QString(QIODevice&)>& render) {
+    CStdioFile file;
+    if (!file.Open(path.toStdString(), CStdioFile::Mode::Overwrite)) {
+        return QString::fromStdString(file.GetErrorMessage());
     }
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Failure(file.fileName(), file.errorString());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (QString reason = render(buffer); !reason.isEmpty()) {
+        return Failure(path, reason);  // the file is dropped unchanged
     }
-    return {};
+    file.Write(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));
+    return file.Close() ? QString() : QString::fromStdString(file.GetErrorMessage());
 }
 
 QString SavePng(const QImage& image, const QString& path) {
-    QSaveFile file(path);
-    if (QString error = OpenForReplacing(file); !error.isEmpty()) {
-        return error;
-    }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return Failure(path, writer.errorString());
-    }
-    return file.commit() ? QString() : Failure(path, file.errorString());
+    return SaveRendered(path, [&image](QIODevice& device) {
+        QImageWriter writer(&device, "png");
+        return writer.write(image) ? QString() : writer.errorString();
+    });
 }
 
 // One A4 landscape page: the system name at the top, below it the chart in
 // the proportions it has on the screen, drawn as vectors.
 QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
-    QSaveFile file(path);
-    if (QString error = OpenForReplacing(file); !error.isEmpty()) {
-        return error;
-    }
-    {
-        QPdfWriter pdf(&file);
+    return SaveRendered(path, [&](QIODevice& device) {
+        QPdfWriter pdf(&device);
         pdf.setResolution(kPdfDpi);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
@@ -103,8 +100,7 @@ QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
         pdf.setCreator(zeph::AppTitle());
         QPainter painter;
         if (!painter.begin(&pdf)) {
-            file.cancelWriting();
-            return Failure(path, QStringLiteral("the PDF page could not be started"));
+            return QStringLiteral("the PDF page could not be started");
         }
         const QRect page(0, 0, pdf.width(), pdf.height());
         QFont titleFont = chart.font();
@@ -122,8 +118,8 @@ QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
         painter.setClipRect(target);
         chart.PaintChart(painter, target);
         painter.end();
-    }
-    return file.commit() ? QString() : Failure(path, file.errorString());
+        return QString();
+    });
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <span>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "maindlgtest.h"
 #include "tolvex/bitmap.h"
 
@@ -22,6 +23,34 @@ namespace {
 
 QStringList FilesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Saves the report (finish, Yes) or a picture (its command) of a chart of
+// two points to path, chosen in the file dialog; the failure message shown,
+// or an empty text.
+QString SaveTo(const QString& writer, const QString& path) {
+    MainDialogRig rig;
+    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
+    rig.AddPoint(QStringLiteral("30"), QStringLiteral("60"));
+    rig.ui.fileAnswers << path;
+    if (writer == QLatin1String("report")) {
+        rig.ui.answers << zeph::MsgAnswer::Yes << zeph::MsgAnswer::Ok << zeph::MsgAnswer::No;
+        QTest::mouseClick(rig.dlg->Control(Id::IDOK_FINISH), Qt::LeftButton);
+    } else {
+        rig.RunCommand(writer == QLatin1String("bmp") ? CZephDlgJ::ID_SAVE_BITMAP
+                                                      : CZephDlgJ::ID_EXPORT_PICTURE);
+    }
+    for (const QString& text : rig.ui.Texts()) {
+        if (text.startsWith(QStringLiteral("Can not save "))) {
+            return text;
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -36,6 +65,13 @@ class ChartPictureTest : public QObject {
     void exportWritesTheChosenFormat_data();
     void exportWritesTheChosenFormat();
     void exportReportsWhatItCannotWriteAndAsksAgain();
+    void longSystemNameSavesUnderItsDefaultName_data();
+    void longSystemNameSavesUnderItsDefaultName();
+    void everyWriter_data();
+    void writesThroughASymbolicLink();
+    void writesThroughASymbolicLink_data() { everyWriter_data(); }
+    void failureGivesTheSystemsReason();
+    void failureGivesTheSystemsReason_data() { everyWriter_data(); }
 
   private:
     QTemporaryDir m_home;
@@ -164,6 +200,78 @@ void ChartPictureTest::exportReportsWhatItCannotWriteAndAsksAgain() {
     QVERIFY(rig.ui.messages.at(1).text.startsWith(QStringLiteral("Can not save ") + missing));
     QCOMPARE(rig.ui.messages.at(1).icon, zeph::MsgIcon::Stop);
     QVERIFY(FilesIn(m_documents).isEmpty());
+}
+
+void ChartPictureTest::longSystemNameSavesUnderItsDefaultName_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("bitmap") << int(CZephDlgJ::ID_SAVE_BITMAP) << QStringLiteral("bmp");
+    QTest::newRow("png") << int(CZephDlgJ::ID_EXPORT_PICTURE) << QStringLiteral("png");
+}
+
+void ChartPictureTest::longSystemNameSavesUnderItsDefaultName() {
+    QFETCH(int, command);
+    QFETCH(QString, extension);
+    // 250 bytes with the extension, which the folder takes.
+    const QString name(246, QLatin1Char('s'));
+    MainDialogRig rig;
+    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
+    rig.Edit(Id::IDC_SYSTEM)->setText(name);
+    QVERIFY(QDir().mkpath(m_documents));
+    rig.ui.fileAnswers << QString();  // the proposed file
+    rig.RunCommand(command);
+    QCOMPARE(rig.ui.fileRequests.size(), 1);
+    QVERIFY(rig.ui.messages.isEmpty());
+    QCOMPARE(FilesIn(m_documents), QStringList{name + QLatin1Char('.') + extension});
+}
+
+void ChartPictureTest::everyWriter_data() {
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("start");  // how the written file begins
+    QTest::newRow("report") << QStringLiteral("report") << QStringLiteral("ZephData.txt")
+                            << QByteArray("Location (System 1)");
+    QTest::newRow("bmp") << QStringLiteral("bmp") << QStringLiteral("chart.bmp")
+                         << QByteArray("BM");
+    QTest::newRow("png") << QStringLiteral("png") << QStringLiteral("chart.png")
+                         << QByteArray("\x89PNG");
+    QTest::newRow("pdf") << QStringLiteral("pdf") << QStringLiteral("chart.pdf")
+                         << QByteArray("%PDF");
+}
+
+void ChartPictureTest::writesThroughASymbolicLink() {
+    QFETCH(QString, writer);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, start);
+    const QString real = m_documents + QStringLiteral("/kept/") + file;
+    QVERIFY(QDir().mkpath(m_documents + QStringLiteral("/kept")));
+    QVERIFY(QFile::link(QStringLiteral("kept/") + file, m_documents + QLatin1Char('/') + file));
+    QCOMPARE(SaveTo(writer, m_documents + QLatin1Char('/') + file), QString());
+    QVERIFY(QFileInfo(m_documents + QLatin1Char('/') + file).isSymLink());
+    QVERIFY(ReadAll(real).startsWith(start));
+    QCOMPARE(FilesIn(m_documents + QStringLiteral("/kept")), QStringList{file});
+}
+
+void ChartPictureTest::failureGivesTheSystemsReason() {
+    QFETCH(QString, writer);
+    QFETCH(QString, file);
+    QVERIFY(QDir().mkpath(m_documents));
+    const QString path = m_documents + QLatin1Char('/') + file;
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    QString failure;
+    {
+        const FileSizeLimit limit(100);  // less than any of the four files
+        failure = SaveTo(writer, path);
+    }
+    QCOMPARE(failure, QStringLiteral("Can not save ") + path +
+                          QStringLiteral(" (File too large). An existing file of that name "
+                                         "is unchanged."));
+    QCOMPARE(ReadAll(path), QByteArray("old"));
+    QCOMPARE(FilesIn(m_documents), QStringList{file});
 }
 
 QTEST_MAIN(ChartPictureTest)

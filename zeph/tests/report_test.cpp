@@ -83,7 +83,7 @@ ReportData SampleRun() {
 const char* const kSampleReport = R"report(Location (AHU-1)  Date (2021 08 10)
 ---------------------------------------------------------------------------
 No, Name,  DB  ,  WB  ,  RH  ,Dew Pt,  Entpy  ,Entpy(SI),    Abs   , Density
-        , degC , degC ,  (%) , degC ,(Kcal/kg), (KJ/kg) ,(Kg/Kg.DA), (m3/Kg)
+        , degC , degC ,  (%) , degC ,(Kcal/kg), (KJ/kg) ,(Kg/Kg.DA), (Kg/m3)
 ---------------------------------------------------------------------------
 01,   OA, 33.00, 27.00, 63.00, 25.20,  20.5000,  85.8141,  0.020000,  1.1450
 02,RoomAir, 26.00, 18.70, 50.00, 14.80,  12.6000,  52.7442,  0.010500,  1.1800
@@ -92,7 +92,7 @@ No, Name,  DB  ,  WB  ,  RH  ,Dew Pt,  Entpy  ,Entpy(SI),    Abs   , Density
 Location (系統 %1)  Date (2021 08 10)
 ---------------------------------------------------------------------------
 No, Name,  DB  ,  WB  ,  RH  ,Dew Pt,  Entpy  ,Entpy(SI),    Abs   , Density
-        , degC , degC ,  (%) , degC ,(Kcal/kg), (KJ/kg) ,(Kg/Kg.DA), (m3/Kg)
+        , degC , degC ,  (%) , degC ,(Kcal/kg), (KJ/kg) ,(Kg/Kg.DA), (Kg/m3)
 ---------------------------------------------------------------------------
 01, %s%n, 20.00, 14.00, 50.00,  9.30,   9.4000,  39.3489,  0.007300,  1.2000
 02, ﾐｯｸｽ, 22.50, 16.00, 52.00, 12.10,  10.7000,  44.7908,  0.008800,  1.1900
@@ -153,6 +153,7 @@ class ReportTest : public QObject {
     void finishEnds_data();
     void finishEnds();
     void failedWriteKeepsTheOldFileAndAsksAgain();
+    void longNameSaves();
     void capacityResultsAreArchivedOnceWithTheirSystem();
 
   private:
@@ -308,6 +309,17 @@ void ReportTest::failedWriteKeepsTheOldFileAndAsksAgain() {
     QCOMPARE(ReadAll(path), QByteArray("the report of last week\n"));
     QCOMPARE(FilesIn(m_documents), QStringList{QStringLiteral("ZephData.txt")});
     QCOMPARE(rig.dlg->result(), int(QDialog::Accepted));
+}
+
+void ReportTest::longNameSaves() {
+    // 250 bytes with ".txt", which the folder takes.
+    const QString base(246, QLatin1Char('r'));
+    QVERIFY(QDir().mkpath(m_documents));
+    MainDialogRig rig;
+    rig.ui.fileAnswers << QString();
+    QCOMPARE(CWriteFile(SampleRun()).Write(base, m_documents), CWriteFile::Result::Written);
+    QVERIFY(rig.ui.messages.isEmpty());
+    QCOMPARE(FilesIn(m_documents), QStringList{base + QStringLiteral(".txt")});
 }
 
 void ReportTest::capacityResultsAreArchivedOnceWithTheirSystem() {

@@ -10,9 +10,12 @@
 // half-written. Text is UTF-8 with '\n' line ends, written byte for byte
 // (no byte-order mark, no translation, no dependence on the locale).
 //
-// The writing modes work on a temporary file in the target's folder; Close
-// renames it over the target only when every write, the flush to disk and
-// the close succeeded. A failed write makes Close fail; a failed Close, like
+// The writing modes work on a temporary file in the target's folder: an
+// unnamed one where the system has them, so that a killed program leaves
+// nothing behind, else one of a short name. Close names it and renames it
+// over the target only when every write, the flush to disk and the close
+// succeeded. A symbolic link as target stays a link: the file it points to
+// gets the contents. A failed write makes Close fail; a failed Close, like
 // an object dropped or reopened without Close, removes the temporary file
 // and leaves any earlier file of that name exactly as it was. A replaced
 // file keeps its permission bits.
@@ -73,7 +76,9 @@ class TOLVEX_API CStdioFile {
     void Discard();
 
     std::string m_path;
-    std::string m_tempPath;  // writing modes: the file being written
+    std::string m_target;    // m_path with its symbolic links followed
+    std::string m_tempPath;  // writing modes: the named file being written
+    bool m_unnamed = false;  // writing to an unnamed file, named on Close
     bool m_writing = false;  // the last Open was in a writing mode
     int m_fd = -1;
     std::string m_buffer;  // unwritten output, or unread input
