@@ -16,8 +16,8 @@
 // supply temperature, or the air-change table) and the air flow for a
 // supply temperature used by the capacity calculation.
 
-using zeph::kAirDensity;
 using zeph::kFailed;
+using zeph::kNoFixedOutlet;
 using zeph::kStyleProcess;
 
 namespace {
@@ -27,8 +27,6 @@ namespace {
 constexpr double kMinOffCoilTemp = 10.0;
 // Margin below the contact state's dry bulb for that lower limit, K.
 constexpr double kContactMargin = 2.0;
-// Outlet temperature code of cal_SHF: no outlet temperature fixed.
-constexpr double kNoFixedOutlet = 99.0;
 
 }  // namespace
 
@@ -162,37 +160,5 @@ int CZephDlgJ::ProcSupplyByAirChange(int /*A*/, const _CORVO& a, double SHF, dou
 double CZephDlgJ::AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff,
                                        double Q) {
     ClearCurrent();
-    const _CORVO a = GetPointValues(A);
-    if (a.Db == kFailed) {
-        return 0.0;
-    }
-    const CCorvoApp corvo;
-    const _CORVO r = corvo.cal_SHF(a, SHF, CF, kNoFixedOutlet, P, tOff);
-    double t = 0.0;
-    double h = 0.0;  // enthalpy of the supply state, kcal/kg
-    if (r.Db == kFailed) {
-        // The coil line stops at the limit: the state on the SHF line there.
-        t = r.Mt;
-        h = r.Hi;
-    } else if (r.Db > tOff) {
-        // The coil cannot go down to tOff: supply at the coil outlet.
-        t = r.Db;
-        h = r.Hi;
-    } else {
-        // Supply air at tOff on the line from the coil outlet to the room.
-        const _CORVO s = corvo.cal_SHFOnPointDt(r, a, a.Db - tOff, P);
-        t = s.Db;
-        h = s.Hi;
-    }
-    if (t == kFailed || h == kFailed) {
-        return 0.0;
-    }
-    tOff = t;
-    const double dh = a.Hi - h;
-    // No enthalpy taken from the room: no air flow carries the heat.
-    if (!(dh > 0.0)) {
-        return 0.0;
-    }
-    const double flow = Q / (dh * kAirDensity);
-    return std::isfinite(flow) ? flow : 0.0;
+    return m_run->AirflowForSupplyTemp(A, SHF, CF, P, tOff, Q);
 }

@@ -15,15 +15,22 @@ double CZephDlgJ::ProcessPressure() {
 
 bool CZephDlgJ::ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
                            ResultAdd add) {
-    if (!m_run->ResultStep(r, label, style, origins, add)) {
+    if (!PresentResult(m_run->ResultStep(r, label, style, origins, add))) {
+        return false;
+    }
+    if (add == ResultAdd::AtOnce) {
+        UpdateData(true);  // as adding a point does
+    }
+    return true;
+}
+
+bool CZephDlgJ::PresentResult(bool produced) {
+    if (!produced) {
         AbandonProcess();
         return false;
     }
     ShowCurrentPoint();
     LockFields();
-    if (add == ResultAdd::AtOnce) {
-        UpdateData(true);  // as adding a point does
-    }
     return true;
 }
 

@@ -146,6 +146,9 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // abandons the process (AbandonProcess) and gives false.
     bool ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
                     ResultAdd add);
+    // A process of the run produced its result (true: shown locked in the
+    // point box) or ended outside the view range (false: abandoned).
+    bool PresentResult(bool produced);
     // Ends a process that cannot go on (a state outside the view range or a
     // failed engine call, whose own message the engine has shown): the
     // range message, then the point box emptied and editable.
@@ -158,9 +161,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // declined, a state out of range, an engine failure).
     void ProcDelta(int A, int B);
     bool ProcHeatByAir(int A, double Q, double V, double SHF, double P);
-    // Returns the record it built (the preheating point of humidification),
-    // also when it lies out of range.
-    CZephData ProcHeatByTemp(int A, double dT, double P);
+    bool ProcHeatByTemp(int A, double dT, double P);
     bool ProcHumSteam(int A, int B, double P);
     bool ProcHumHotWater(int A, int B, double P);
     bool ProcHumHotWaterTemp(int A, int B, double tw, double P);
@@ -178,9 +179,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
                             double P);
     int ProcSupplyByAirChange(int A, const _CORVO& a, double SHF, double CF, double tOff, double P,
                               double& out);
-    // The air flow (m³/h) that carries the heat Q from the supply state at
-    // tOff on the SHF line of point A; tOff is raised to what the coil
-    // reaches. Adds nothing.
+    // See CZephRun::AirflowForSupplyTemp.
     double AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff, double Q);
 
     // --- capacity calculation (capacity/capacitycommands.cpp, capacitycalc.cpp)

@@ -19,6 +19,10 @@ inline constexpr double kAirDensity = 1.20479;
 // kcal/h in one kW.
 inline constexpr double kKcalPerKw = 860.0;
 
+// The outlet temperature code of the engine's cal_SHF: no outlet
+// temperature fixed.
+inline constexpr double kNoFixedOutlet = 99.0;
+
 // How the chart draws a point record (its STYLE value).
 enum PointStyle : int {
     kStyleProcess = 0,  // a process result, one line from its origin

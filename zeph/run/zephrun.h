@@ -91,6 +91,25 @@ class CZephRun : public QObject {
     void SetCurrentStyle(int style);
     void SetCurrentName(const QString& name);
 
+    // --- processes that ask nothing (processes.cpp) ---------------------------
+    // A, B are point numbers, P the pressure (hPa); heat in kcal/h,
+    // enthalpy in kcal/kg, air volume in m³/h. Each result becomes the
+    // current point, pending (ResultStep); false when it lies outside the
+    // view range, which ends the process with nothing produced.
+    // The difference of A and B: not a state, so neither tested against the
+    // view range nor drawn; pending unless it failed.
+    void ProcDelta(int A, int B);
+    bool ProcHeatByAir(int A, double Q, double V, double SHF, double P);
+    bool ProcHeatByTemp(int A, double dT, double P);
+    bool ProcMix(int A, int B, double ratio, double P);
+    bool ProcSlopeDt(int A, int B, double dDb, double P);
+    bool ProcSlopeDh(int A, int B, double dh, double P);
+    // The air flow (m³/h) that carries the heat Q from the supply state at
+    // tOff on the SHF line of point A; tOff is raised to what the coil
+    // reaches. 0 when there is none. Adds nothing; the current point is
+    // cleared.
+    double AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff, double Q);
+
     // --- settings ----------------------------------------------------------
     // The pressure text is kept as accepted (hPa); the chart is drawn at it.
     void SetPressureText(const QString& text);

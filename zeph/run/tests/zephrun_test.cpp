@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr double kP = 1013.25;
+
 _CORVO State(double db, double xi, double mt = 0.0) {
     _CORVO v{};
     v.Db = db;
@@ -41,6 +43,7 @@ class ZephRunTest : public QObject {
     void solvingAnEntry_data();
     void solvingAnEntry();
     void resultStep();
+    void processes();
     void resetArchivesEachSystemAndResultOnce();
     void notifications_data();
     void notifications();
@@ -159,6 +162,61 @@ void ZephRunTest::resultStep() {
     QVERIFY(c.pending == 1 && c.style == zeph::kStyleHidden && c.values.Db == 15.0);
     run.ShowStoredPoint(2);
     QVERIFY(c.pending == 0 && corvo::IsFailed(c.values) && c.name.isEmpty());
+}
+
+// Three room states solved by the engine, then the processes that ask
+// nothing, checked by balances and symmetries rather than by their formulas.
+void ZephRunTest::processes() {
+    CZephRun run;
+    for (const char* db : {"26", "32", "14"}) {
+        QCOMPARE(run.CalcPointAt({"", db, "", "50", "", "", ""}, kP),
+                 CZephRun::SolveOutcome::Pending);
+        run.AddCurrentPoint(1);
+    }
+    const _CORVO a = run.GetPointValues(1);
+    const _CORVO b = run.GetPointValues(2);
+    const CurrentPoint& c = run.State().current;
+    const auto near = [](double x, double y, double tol) { return qAbs(x - y) <= tol; };
+
+    // Equal parts: moisture and enthalpy halfway, lines from both sources.
+    QVERIFY(run.ProcMix(1, 2, 1.0, kP));
+    QVERIFY(near(c.values.Xi, (a.Xi + b.Xi) / 2, 1e-9));
+    QVERIFY(near(c.values.Hi, (a.Hi + b.Hi) / 2, 1e-6));
+    QVERIFY(c.pending == 1 && c.style == zeph::kStyleMix && c.name == QStringLiteral("Mix"));
+    QVERIFY(c.values.Db1 == a.Db && c.values.Db2 == b.Db);
+
+    // Heating keeps the moisture and adds the temperature asked for.
+    QVERIFY(run.ProcHeatByTemp(1, 5.0, kP));
+    QVERIFY(near(c.values.Xi, a.Xi, 1e-12) && near(c.values.Db, a.Db + 5.0, 1e-6));
+    QVERIFY(!run.ProcHeatByTemp(2, 30.0, kP));  // 62 °C is off the chart
+    QCOMPARE(c.pending, 0);
+
+    // A point between two: the same whichever comes first, on the segment.
+    QVERIFY(run.ProcSlopeDt(1, 2, 2.0, kP));
+    const _CORVO between = c.values;
+    QVERIFY(run.ProcSlopeDt(2, 1, 2.0, kP));
+    QCOMPARE(c.values.Db, between.Db);
+    QCOMPARE(c.values.Xi, between.Xi);
+    QVERIFY(a.Db < between.Db && between.Db < b.Db && c.name == QStringLiteral("B.P"));
+    QVERIFY(run.ProcSlopeDh(1, 2, 1.0, kP));
+    QVERIFY(a.Hi < c.values.Hi && c.values.Hi < b.Hi);
+
+    // The difference of a point with itself is zero, and not drawn.
+    run.ProcDelta(1, 1);
+    QVERIFY(c.values.Db == 0.0 && c.values.Hi == 0.0 && c.style == zeph::kStyleHidden);
+    QCOMPARE(c.pending, 1);
+
+    // The air flow grows with the heat it carries, in proportion, between
+    // the same two states; nothing is added. No room point: no air flow.
+    double tOff = 16.0;
+    const double flow = run.AirflowForSupplyTemp(1, 0.8, 0.95, kP, tOff, 10000.0);
+    double tOff2 = 16.0;
+    const double flow2 = run.AirflowForSupplyTemp(1, 0.8, 0.95, kP, tOff2, 20000.0);
+    QVERIFY(flow > 0.0 && tOff >= 16.0 && tOff2 == tOff);
+    QVERIFY(near(flow2, 2.0 * flow, 1e-9 * flow));
+    QCOMPARE(run.GetPointCount(), 3);
+    QCOMPARE(c.pending, 0);
+    QCOMPARE(run.AirflowForSupplyTemp(9, 0.8, 0.95, kP, tOff, 10000.0), 0.0);
 }
 
 void ZephRunTest::resetArchivesEachSystemAndResultOnce() {
