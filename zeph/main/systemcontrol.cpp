@@ -2,12 +2,12 @@
 #include <QPushButton>
 
 #include "capacity/autoeqcresultdlg.h"
-#include "capacity/writefile.h"
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
 #include "gui/ui.h"
 #include "main/zephdlgj.h"
 #include "run/strings.h"
+#include "run/writefile.h"
 #include "run/zephrun.h"
 
 // Reset, finish and close: the archive of finished systems and the end of
@@ -56,8 +56,7 @@ void CZephDlgJ::OfferReport() {
                               zeph::MsgButtons::YesNo) != zeph::MsgAnswer::Yes) {
             return;
         }
-        const RunState& run = m_run->State();
-        CWriteFile report(ReportData{run.allPoints, run.systemNames, run.eqcResults});
+        CWriteFile report(ReportOf(m_run->State()));
         if (report.Write(QStringLiteral("ZephData"), zeph::DocumentsFolder()) ==
             CWriteFile::Result::Written) {
             return;
