@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iostream>
+#include <string>
 #include <string_view>
 
 // What every mode of zeph-batch shares: its name in messages and the
@@ -18,6 +19,14 @@ enum ExitStatus : int {
 // "zeph-batch: <text>" on standard error.
 inline void PrintError(std::string_view text) {
     std::cerr << kProgramName << ": " << text << '\n';
+}
+
+// The text in double quotes, for messages that show what was read.
+inline std::string Quoted(std::string_view text) {
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    (quoted += '"') += text;
+    return quoted += '"';
 }
 
 }  // namespace zeph::batch

@@ -88,10 +88,6 @@ void PrintUsageError(std::string_view text) {
     std::cerr << "Try '" << kProgramName << " states --help'.\n";
 }
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
 // Closes the input file unless it is standard input.
 struct InputCloser {
     void operator()(std::FILE* f) const {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cli.h"
 #include "corvo/corvofunction.h"
 #include "numbertext.h"
 
@@ -36,10 +37,6 @@ bool SameName(std::string_view a, std::string_view b) {
         if (c != b[i]) return false;
     }
     return true;
-}
-
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
 }
 
 std::string KnownColumns() {
@@ -166,8 +163,8 @@ void StateSolver::Solve(const CsvReader::Record& record, const InputColumns& col
     }
     row.pressure = P;
 
-    std::string given;
-    int count = 0;
+    std::array<Property, kGivenCount> given{};
+    std::size_t count = 0;
     for (std::size_t p = 0; p < kGivenCount; ++p) {
         texts_[p].clear();
         if (columns.property[p] == InputColumns::kNone) continue;
@@ -181,15 +178,18 @@ void StateSolver::Solve(const CsvReader::Record& record, const InputColumns& col
         if (p == kH && unit_ == EnthalpyUnit::kKj) {
             texts_[p] = FormatSignificant(*value / enthalpyFactor_, kEnthalpyDigits);
         } else {
-            AppendNumber(texts_[p], *value);
+            texts_[p] = text;  // the engine reads the same value from it
         }
-        given += (count++ > 0 ? ", " : "") + std::string(kKeys[p]);
+        given[count++] = Property(p);
     }
     if (count != 2) {
         std::string which = "no property given";
         if (count > 0) {
-            which = std::to_string(count) + (count == 1 ? " property" : " properties") +
-                    " given (" + given + ")";
+            which = std::to_string(count) + (count == 1 ? " property" : " properties") + " given (";
+            for (std::size_t i = 0; i < count; ++i) {
+                which += (i > 0 ? ", " : "") + std::string(kKeys[given[i]]);
+            }
+            which += ')';
         }
         return Fail(record, which + " where a state needs two", row);
     }
