@@ -144,8 +144,8 @@ void StateSolver::Solve(const CsvReader::Record& record, const InputColumns& col
     }
     if (cells.size() != columns.count) {
         return Fail(record,
-                    std::to_string(cells.size()) + " fields where the header has " +
-                        std::to_string(columns.count),
+                    std::to_string(cells.size()) + (cells.size() == 1 ? " field" : " fields") +
+                        " where the header has " + std::to_string(columns.count),
                     row);
     }
 

@@ -161,7 +161,7 @@ TEST(StateSolver, RowsThatCannotBeSolvedSayWhy) {
         const char* error;
     } cases[] = {
         {"db,rh\n26,50,1\n", "line 2: 3 fields where the header has 2"},
-        {"db,rh\n\n26\n", "line 3: 1 fields where the header has 2"},
+        {"db,rh\n\n26\n", "line 3: 1 field where the header has 2"},
         {"db,rh\n26,5O\n", "line 2: rh \"5O\" is not a number"},
         {"db,rh\n26,\"50,5\"\n", "line 2: rh \"50,5\" is not a number"},
         {"db,wb,rh\n26,19,50\n", "line 2: 3 properties given (db, wb, rh) where a state needs two"},
