@@ -8,8 +8,8 @@
 // coarse scan starts at the cell of a good first guess instead of at its
 // lower end (the function scanned rises, so the scan ends in the same cell
 // with the same values), values already computed are not computed again,
-// and the dew point's last pass is made directly from its root where that
-// is certain to give the search's own answer.
+// and the dew point's last pass is made directly from its root, which gives
+// the search's own answer to within about 10⁻¹² K.
 
 #include <algorithm>
 #include <cmath>
@@ -92,12 +92,13 @@ double DewSecant(F f, double target, double guess) {
 // The answer of DewSecant from its last pass alone. That answer is the
 // secant estimate from the bracket centre ± w of the last pass made, and
 // depends on the centre only through the square of its distance from the
-// root, which by then is of the order of 10⁻⁶ K or less. So the root x of
+// root, which by then is 10⁻⁵ K or less: centring that pass on the root
+// instead moves the answer by 10⁻¹² K at most. So the root x of
 // Vpre(x) = q is found by Newton's method on ln Vpre, the pass at which the
 // search stops is read from the slope of f at x, and the last pass is made
 // on x ± w. Nothing is returned (and the full search runs) where the stop
 // is not certain by a wide margin, where the last passes are still wide
-// (below about −55 °C, where f is flat) or where they come near the
+// (in very cold air, where f is flat) or where they come near the
 // ice/water turn at 0 °C. `guess` receives the best first guess found.
 template <typename F>
 std::optional<double> DewFromRoot(F f, double target, double q, double& guess) {
