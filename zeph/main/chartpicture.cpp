@@ -1,6 +1,6 @@
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 
+#include "chart/chartpage.h"
 #include "chart/staticgraph.h"
 #include "main/fileui.h"
 #include "main/ui.h"
@@ -86,8 +87,8 @@ QString SavePng(const QImage& image, const QString& path) {
     return file.commit() ? QString() : Failure(path, file.errorString());
 }
 
-// One A4 landscape page: the system name at the top, below it the chart in
-// the proportions it has on the screen, drawn as vectors.
+// One A4 landscape page laid out as a printed one (PaintChartPage), drawn
+// as vectors.
 QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
     QSaveFile file(path);
     if (QString error = OpenForReplacing(file); !error.isEmpty()) {
@@ -105,21 +106,8 @@ QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
             file.cancelWriting();
             return Failure(path, QStringLiteral("the PDF page could not be started"));
         }
-        const QRect page(0, 0, pdf.width(), pdf.height());
-        QFont titleFont = chart.font();
-        titleFont.setPointSize(14);
-        const QFontMetrics metrics(titleFont, &pdf);
-        painter.setFont(titleFont);
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(page.left(), page.top(), page.width(), metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
-        const QRect area = page.adjusted(0, metrics.height() * 3 / 2, 0, 0);
-        QSize size = chart.contentsRect().size();
-        size = size.isEmpty() ? area.size() : size.scaled(area.size(), Qt::KeepAspectRatio);
-        const QRect target(area.left() + (area.width() - size.width()) / 2, area.top(),
-                           size.width(), size.height());
-        painter.setClipRect(target);
-        chart.PaintChart(painter, target);
+        PaintChartPage(painter, QRect(0, 0, pdf.width(), pdf.height()), chart,
+                       {name, QDate::currentDate()});
         painter.end();
     }
     return file.commit() ? QString() : Failure(path, file.errorString());
