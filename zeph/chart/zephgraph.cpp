@@ -241,8 +241,10 @@ void CZephGraph::DrawPoint(QPainter& dc, QPoint origin, int scaleX, int scaleY, 
     dc.setPen(WidePen(QColor(255, 0, 0), 3, dc.transform()));
     dc.setBrush(Qt::NoBrush);
     dc.drawEllipse(QRectF(QPointF(p.x() - 6, p.y() - 7), QPointF(p.x() + 6, p.y() + 7)));
-    const SheetFont font(sheet::ArialFont(), 30);
-    sheet::DrawText(dc, font, QPoint(p.x() + 6, p.y() - 2), QString::asprintf("%d", number),
+    // One font for every marker of the repaint: measuring a font costs more
+    // than drawing the marker.
+    if (!m_pointFont) m_pointFont = std::make_unique<SheetFont>(sheet::ArialFont(), 30);
+    sheet::DrawText(dc, *m_pointFont, QPoint(p.x() + 6, p.y() - 2), QString::asprintf("%d", number),
                     Qt::black);
     dc.restore();
 }

@@ -5,7 +5,12 @@
 #include <QRectF>
 #include <QTransform>
 
+#include <memory>
+
 class QPainter;
+namespace sheet {
+struct SheetFont;
+}  // namespace sheet
 
 // A rectangle held as its four edges, as the chart's logical frame is
 // specified (left, top, right, bottom), without QRect's "right = left +
@@ -79,6 +84,9 @@ class CZephGraph {
     LogicalRect Frame;
 
   private:
+    // The font of the point numbers, made by the first marker drawn.
+    std::unique_ptr<sheet::SheetFont> m_pointFont;
+
     bool Drawable() const;
     bool InRange(double t, double x) const;
     void DrawGrid(QPainter& dc, double P);

@@ -110,6 +110,15 @@ class TextRecorder : public QPaintDevice {
     mutable Engine m_engine{texts};
 };
 
+// The device position of the state (t, x) on chart as its last paint
+// mapped it (truncated to logical units, as markers are drawn).
+QPoint ScreenPos(const CStaticGraph& chart, double t, double x) {
+    const QPoint l = CZephGraph::ToLogical(chart.Origin, chart.ScaleX, chart.ScaleY, t, x);
+    const QRectF sheet = CZephGraph::SheetArea(chart.contentsRect());
+    const double k = sheet.width() / CZephGraph::kSheet;
+    return QPointF(sheet.left() + l.x() * k, sheet.bottom() - l.y() * k).toPoint();
+}
+
 // A mouse move over widget to pos, as the window system delivers it.
 void MoveMouse(QWidget* widget, QPoint pos) {
     QMouseEvent move(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
@@ -224,12 +233,7 @@ void ChartLinesTest::readoutOverAPointGivesItsValues() {
     chart.PointList.append(PointOf(CCorvoApp().cal_DBRH(db, rh, kP), 1));
     chart.grab();
 
-    const QPoint logical = CZephGraph::ToLogical(chart.Origin, chart.ScaleX, chart.ScaleY, db,
-                                                 chart.PointList.at(0).Xi);
-    const QRectF sheet = CZephGraph::SheetArea(chart.contentsRect());
-    const double k = sheet.width() / CZephGraph::kSheet;
-    const QPoint pos =
-        QPointF(sheet.left() + logical.x() * k, sheet.bottom() - logical.y() * k).toPoint();
+    const QPoint pos = ScreenPos(chart, db, chart.PointList.at(0).Xi);
 
     QSignalSpy spy(&chart, &CStaticGraph::readoutChanged);
     MoveMouse(&chart, pos);
@@ -243,12 +247,7 @@ void ChartLinesTest::readoutOffTheChartAndAboveSaturation() {
     chart.resize(1002, 1002);
     QVERIFY(chart.ReadoutAt(QPoint(500, 500)).isEmpty());  // before the first paint
     chart.grab();
-    const QRectF sheet = CZephGraph::SheetArea(chart.contentsRect());
-    const auto at = [&](double t, double x) {
-        const QPoint l = CZephGraph::ToLogical(chart.Origin, chart.ScaleX, chart.ScaleY, t, x);
-        const double k = sheet.width() / CZephGraph::kSheet;
-        return QPointF(sheet.left() + l.x() * k, sheet.bottom() - l.y() * k).toPoint();
-    };
+    const auto at = [&](double t, double x) { return ScreenPos(chart, t, x); };
     QCOMPARE(chart.ReadoutAt(at(5.0, 0.030)), QStringLiteral("過飽和"));
     QVERIFY(chart.ReadoutAt(at(30.0, 0.010)).startsWith(QStringLiteral("DB 30.0 ℃  RH ")));
     QVERIFY(chart.ReadoutAt(at(-7.0, 0.010)).isEmpty());  // left margin
