@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cstdint>
 
+#include "chart/chartreadout.h"
 #include "tolvex/checkdata.h"
 
 CStaticGraph::CStaticGraph(QWidget* parent) : QFrame(parent) {
@@ -13,6 +14,7 @@ CStaticGraph::CStaticGraph(QWidget* parent) : QFrame(parent) {
     setLineWidth(1);
     // The chart paints its whole client area itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 CStaticGraph::~CStaticGraph() = default;
@@ -28,6 +30,15 @@ void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
     ScaleY = graph.ScaleY;
     Origin = graph.Origin;
     Frame = graph.Frame;
+
+    // The families depend on the view only, not on the size of the target.
+    const FamilyView view{MaxDb, MinDb, MaxXi, MinXi, Pressure(), UnitMode, Origin, ScaleX, ScaleY};
+    if (!m_familiesBuilt || !(view == m_familyView)) {
+        m_familyGeometry = BuildFamilyGeometry(view);
+        m_familyView = view;
+        m_familiesBuilt = true;
+    }
+    if (!client.isEmpty()) DrawFamilies(painter, m_familyGeometry, Families);
 
     // Each point's lines before its own marker; later points over earlier.
     for (const CZephData& record : PointList) {
@@ -63,18 +74,23 @@ void CStaticGraph::paintEvent(QPaintEvent* /*event*/) {
     drawFrame(&painter);
 }
 
+std::optional<QPointF> CStaticGraph::LogicalAt(QPoint pos) const {
+    const QRect client = contentsRect();
+    if (Frame == LogicalRect{} || client.width() <= 0 || client.height() <= 0) return {};
+    if (!CZephGraph::IsDrawableRange(MaxDb, MinDb, MaxXi, MinXi)) return {};
+    const QRectF sheet = CZephGraph::SheetArea(client);
+    const double px = double(pos.x()) - sheet.left();
+    const double py = double(pos.y()) - sheet.top();
+    return QPointF(static_cast<double>(Frame.right) / sheet.width() * px,
+                   static_cast<double>(Frame.bottom) / sheet.height() * (sheet.height() - py));
+}
+
 QList<CZephData> CStaticGraph::HitTest(QPoint pos) const {
     QList<CZephData> hits;
-    const QRect client = contentsRect();
-    if (Frame == LogicalRect{} || client.width() <= 0 || client.height() <= 0) return hits;
-    if (!CZephGraph::IsDrawableRange(MaxDb, MinDb, MaxXi, MinXi)) return hits;
-
-    const double px = double(pos.x()) - client.left();
-    const double py = double(pos.y()) - client.top();
-    const std::int64_t lx =
-        CZephGraph::TruncToInt(static_cast<double>(Frame.right) / client.width() * px);
-    const std::int64_t ly = CZephGraph::TruncToInt(static_cast<double>(Frame.bottom) /
-                                                   client.height() * (client.height() - py));
+    const std::optional<QPointF> logical = LogicalAt(pos);
+    if (!logical) return hits;
+    const std::int64_t lx = CZephGraph::TruncToInt(logical->x());
+    const std::int64_t ly = CZephGraph::TruncToInt(logical->y());
 
     for (const CZephData& record : PointList) {
         const int style = static_cast<int>(record.Style);
@@ -89,6 +105,38 @@ QList<CZephData> CStaticGraph::HitTest(QPoint pos) const {
         }
     }
     return hits;
+}
+
+std::optional<QPointF> CStaticGraph::StateAt(QPoint pos) const {
+    const std::optional<QPointF> logical = LogicalAt(pos);
+    if (!logical || ScaleX == 0 || ScaleY == 0) return {};
+    const QList<CZephData> hits = HitTest(pos);
+    if (!hits.isEmpty()) return QPointF(hits.last().Db, hits.last().Xi);
+    const double t = (logical->x() - Origin.x()) / ScaleX;
+    const double x = (logical->y() - Origin.y()) / ScaleY;
+    if (!(MinDb <= t && t <= MaxDb && MinXi <= x && x <= MaxXi)) return {};
+    return QPointF(t, x);
+}
+
+QString CStaticGraph::ReadoutAt(QPoint pos) const {
+    const std::optional<QPointF> state = StateAt(pos);
+    return state ? ReadoutText(state->x(), state->y(), Pressure(), UnitMode) : QString();
+}
+
+void CStaticGraph::ShowReadout(const QString& text) {
+    if (text == m_readout) return;
+    m_readout = text;
+    Q_EMIT readoutChanged(text);
+}
+
+void CStaticGraph::mouseMoveEvent(QMouseEvent* event) {
+    ShowReadout(ReadoutAt(event->position().toPoint()));
+    QFrame::mouseMoveEvent(event);
+}
+
+void CStaticGraph::leaveEvent(QEvent* event) {
+    ShowReadout(QString());
+    QFrame::leaveEvent(event);
 }
 
 void CStaticGraph::mousePressEvent(QMouseEvent* event) {

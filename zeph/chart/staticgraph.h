@@ -3,8 +3,12 @@
 #include <QFrame>
 #include <QList>
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 
+#include <optional>
+
+#include "chart/chartfamilies.h"
 #include "chart/zephgraph.h"
 #include "corvo/zephdata.h"
 
@@ -14,7 +18,8 @@ class QPainter;
 // system, the pressure text and the view range, and repaints the chart with
 // every point and process line on each paint. A left click is matched
 // against the plotted markers and reported with pointsHit(); other buttons
-// and the context-menu request go on to the parent.
+// and the context-menu request go on to the parent. Moving the mouse over
+// the sheet reports the state under it with readoutChanged().
 class CStaticGraph : public QFrame {
     Q_OBJECT
 
@@ -30,6 +35,11 @@ class CStaticGraph : public QFrame {
     double MinDb = -5.0;
     double MaxXi = 0.035;
     double MinXi = 0.0;
+    // The unit mode of enthalpy in the families and the readout: 0
+    // kcal/kg(DA), 1 kJ/kg(DA).
+    int UnitMode = 1;
+    // The line families drawn beneath the points.
+    ChartFamilies Families;
 
     // Copies of the chart's mapping after the last paint (zero before it).
     int ScaleX = 0;
@@ -45,6 +55,15 @@ class CStaticGraph : public QFrame {
     // 0, 1 or 2, inside the view range; nothing before the first paint.
     QList<CZephData> HitTest(QPoint pos) const;
 
+    // The state (dry bulb °C, humidity ratio kg/kg) under pos (widget
+    // coordinates) by the mapping of the last paint: nothing outside the
+    // plotting area or before the first paint. Over a drawn marker (its hit
+    // box, as a click finds it) the state is that point's own.
+    std::optional<QPointF> StateAt(QPoint pos) const;
+    // The cursor readout for pos (see ReadoutText): empty outside the
+    // plotting area.
+    QString ReadoutAt(QPoint pos) const;
+
     // Draws the chart with every point and process line into client (device
     // pixels of painter) and keeps the mapping for HitTest, exactly as a
     // paint of the control does. Used by the paint handler and for pictures
@@ -58,8 +77,24 @@ class CStaticGraph : public QFrame {
   Q_SIGNALS:
     // A left click on the chart found these points (list order; may be empty).
     void pointsHit(const QList<CZephData>& hits);
+    // The readout text for the mouse position changed (empty: none).
+    void readoutChanged(const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    // The click's logical position for pos, with the mapping of the last
+    // paint; nothing before it or for an unusable range.
+    std::optional<QPointF> LogicalAt(QPoint pos) const;
+    void ShowReadout(const QString& text);
+
+    // The families of the last view they were computed for.
+    FamilyView m_familyView;
+    FamilyGeometry m_familyGeometry;
+    bool m_familiesBuilt = false;
+    QString m_readout;
 };
