@@ -1,6 +1,7 @@
 # The Debian packages, built with `cpack -G DEB` (tools/zeph package):
-#   zeph      the program, its two shared libraries, its desktop entry and
-#             icons (install component Runtime)
+#   zeph      the program, the command-line zeph-batch, the two shared
+#             libraries, the desktop entry and icons (install component
+#             Runtime)
 #   zeph-dev  headers and CMake packages of the libraries (component
 #             Development)
 # Build with CMAKE_INSTALL_PREFIX=/usr so the libraries land in the system's
@@ -29,7 +30,9 @@ string(JOIN "\n" CPACK_COMPONENT_RUNTIME_DESCRIPTION
   "humidity-ratio chart. From points on the chart it simulates the processes"
   "of an air-handling unit (cooling and dehumidifying, mixing, heating,"
   "humidification), sizes coils, air flows and whole air-conditioning units,"
-  "and writes a text report. Its user interface is in Japanese.")
+  "and writes a text report. Its user interface is in Japanese."
+  "zeph-batch solves tables of states from the command line, without a"
+  "display.")
 # The Qt libraries come from the program's own links (dpkg-shlibdeps);
 # the Japanese font and the Latin font that stand in for the fonts the
 # chart and dialogs ask for are named here.

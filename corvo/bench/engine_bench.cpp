@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <vector>
 
 #include "corvo/corvoapp.h"
 #include "corvo/message.h"
@@ -28,12 +29,54 @@ void Run(benchmark::State& state, F f) {
     for (auto _ : state) benchmark::DoNotOptimize(f(Engine()));
 }
 
+// One call per iteration, cycling through `grid`, so that the time per
+// iteration is the mean cost of one call over the grid.
+template <typename T, typename F>
+void RunOverGrid(benchmark::State& state, const std::vector<T>& grid, F f) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f(Engine(), grid[i]));
+        if (++i == grid.size()) i = 0;
+    }
+}
+
+// Temperatures −10 … 50 °C in 0.5 K steps: both branches of Vpre.
+const std::vector<double>& TemperatureGrid() {
+    static const std::vector<double> g = [] {
+        std::vector<double> v;
+        for (int i = -20; i <= 100; ++i) v.push_back(0.5 * i + 0.03);
+        return v;
+    }();
+    return g;
+}
+
+// Dry bulb −10 … 50 °C in 2.5 K steps by relative humidity 5 … 100 % in
+// 5 % steps at standard pressure; hot humid pairs above 100 hPa of vapour
+// fail as they do in use, and 100 % takes the saturated shortcut.
+struct DbRh {
+    double db, rh;
+};
+const std::vector<DbRh>& DbRhGrid() {
+    static const std::vector<DbRh> g = [] {
+        std::vector<DbRh> v;
+        for (int i = 0; i <= 24; ++i) {
+            for (int j = 1; j <= 20; ++j) v.push_back({-10 + 2.5 * i + 0.01, 5.0 * j});
+        }
+        return v;
+    }();
+    return g;
+}
+
 // ---- property functions ----
 void BM_Vpre_Water(benchmark::State& s) {
     Run(s, [](auto& e) { return e.Vpre(25.0); });
 }
 void BM_Vpre_Ice(benchmark::State& s) {
     Run(s, [](auto& e) { return e.Vpre(-15.0); });
+}
+// The unit in which the solvers' costs are compared.
+void BM_Vpre_Grid(benchmark::State& s) {
+    RunOverGrid(s, TemperatureGrid(), [](auto& e, double t) { return e.Vpre(t); });
 }
 void BM_Dew_t_Typical(benchmark::State& s) {
     Run(s, [](auto& e) { return e.Dew_t(16.8); });
@@ -59,6 +102,36 @@ void BM_DBWB(benchmark::State& s) {
 }
 void BM_DBRH(benchmark::State& s) {
     Run(s, [](auto& e) { return e.cal_DBRH(26, 50, P0); });
+}
+void BM_DBRH_Grid(benchmark::State& s) {
+    RunOverGrid(s, DbRhGrid(), [](auto& e, DbRh p) { return e.cal_DBRH(p.db, p.rh, P0); });
+}
+// The states of that grid, for the solvers that share its searches.
+const std::vector<_CORVO>& StateGrid() {
+    static const std::vector<_CORVO> g = [] {
+        std::vector<_CORVO> v;
+        for (DbRh p : DbRhGrid()) {
+            const _CORVO r = Engine().cal_DBRH(p.db, p.rh, P0);
+            if (r.Db != 999) v.push_back(r);
+        }
+        return v;
+    }();
+    return g;
+}
+void BM_DBWB_Grid(benchmark::State& s) {
+    RunOverGrid(s, StateGrid(),
+                [](auto& e, const _CORVO& r) { return e.cal_DBWB(r.Db, r.Wb, P0); });
+}
+void BM_DBDP_Grid(benchmark::State& s) {
+    RunOverGrid(s, StateGrid(),
+                [](auto& e, const _CORVO& r) { return e.cal_DBDP(r.Db, r.Dp, P0); });
+}
+void BM_DBX_Grid(benchmark::State& s) {
+    RunOverGrid(s, StateGrid(), [](auto& e, const _CORVO& r) { return e.cal_DBX(r.Db, r.Xi, P0); });
+}
+void BM_WBRH_Grid(benchmark::State& s) {
+    RunOverGrid(s, StateGrid(),
+                [](auto& e, const _CORVO& r) { return e.cal_WBRH(r.Wb, r.Rh, P0); });
 }
 void BM_DBRH_Saturated(benchmark::State& s) {
     Run(s, [](auto& e) { return e.cal_DBRH(26, 100, P0); });
@@ -180,6 +253,7 @@ void BM_Dlt(benchmark::State& s) {
 
 BENCHMARK(BM_Vpre_Water);
 BENCHMARK(BM_Vpre_Ice);
+BENCHMARK(BM_Vpre_Grid);
 BENCHMARK(BM_Dew_t_Typical);
 BENCHMARK(BM_Dew_t_NaN);
 BENCHMARK(BM_Wb_dbxi_Typical);
@@ -187,6 +261,11 @@ BENCHMARK(BM_Wb_dbxi_IceThenWater);
 BENCHMARK(BM_Wb_dbxi_NaN);
 BENCHMARK(BM_DBWB);
 BENCHMARK(BM_DBRH);
+BENCHMARK(BM_DBRH_Grid);
+BENCHMARK(BM_DBWB_Grid);
+BENCHMARK(BM_DBDP_Grid);
+BENCHMARK(BM_DBX_Grid);
+BENCHMARK(BM_WBRH_Grid);
 BENCHMARK(BM_DBRH_Saturated);
 BENCHMARK(BM_DBDP);
 BENCHMARK(BM_DBH);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -53,6 +54,32 @@ TEST(DewPoint, DewPrhAtFullHumidityEqualsDewT) {
     EXPECT_NEAR(f.Dew_prh(f.Vpre(30) / 2, 50), 30, 1e-6);
 }
 
+// Dew points where the search is least regular, fixed to 1e-10 (of the
+// value, or of 1 K near 0 °C): at and about the ice/water turn of the
+// saturation pressure (6.1118 hPa lies between its two sides, so no
+// temperature has it), in very cold air where the pressure curve is flat, and
+// hot.
+TEST(DewPoint, FixedWhereTheSearchIsLeastRegular) {
+    const CCorvoFunction f;
+    struct Row {
+        double pw, dewT, dewPrh37;  // hPa; Dew_t(pw) and Dew_prh(pw, 37.5), °C
+    };
+    const Row rows[] = {
+        {6.1115357089076792, -9.9979346278832244e-08, 14.296919340159709},
+        {6.1117999999999997, 0.00052520275834424331, 14.297587102984993},
+        {6.1121730763974949, 9.9999996800522538e-05, 14.298529681617337},
+        {6.1110324629149284, -0.00099999999998566231, 14.295647759251089},
+        {0.00054783774681221474, -80.000007701916346, -73.846947330814416},
+        {0.020947607330747985, -55.000000060028711, -47.13470124715986},
+        {0.039399999999999998, -49.997914808747893, -41.762683920224305},
+        {199.43760621620729, 60.000000000000085, 82.863252321503651},
+    };
+    for (const Row& r : rows) {
+        EXPECT_NEAR(f.Dew_t(r.pw), r.dewT, 1e-10 * std::max(std::fabs(r.dewT), 1.0)) << r.pw;
+        EXPECT_NEAR(f.Dew_prh(r.pw, 37.5), r.dewPrh37, 1e-10 * std::fabs(r.dewPrh37)) << r.pw;
+    }
+}
+
 TEST(RangeResults, SentinelInsteadOfImpossibleValues) {
     const CCorvoFunction f;
     EXPECT_EQ(f.Vp_dbrh(46, 100), 999);  // above 100 hPa
@@ -89,6 +116,25 @@ TEST(WetBulb, BracketDecidesIceOrWater) {
     const double wbWater = f.Wb_dbxi(5, ice, P0);
     EXPECT_GT(wbWater, 0.3);
     EXPECT_NEAR(f.Ab_dww(5, wbWater, P0), ice, 1e-9);
+}
+
+// Wet bulbs fixed to 1e-10: refined over ice, then over water from where
+// the ice passes left off; bone-dry air; very cold, hot and nearly saturated.
+TEST(WetBulb, FixedAcrossItsSearch) {
+    const CCorvoFunction f;
+    struct Row {
+        double db, xi, P, wb;
+    };
+    const Row rows[] = {
+        {5, 0.0037, 1013.25, 2.7612095116628019},   {3, 0.004, 1013.25, 2.0583425071556123},
+        {2, 0.0026, 800, -2.0365179906532989},      {20, 0, 1013.25, 5.8366103086342669},
+        {-40, 2e-05, 1013.25, -40.162367496862387}, {80, 0.06, 1013.25, 47.545735579521057},
+        {30, 0.0272, 1013.25, 29.998057884962691},
+    };
+    for (const Row& r : rows) {
+        EXPECT_NEAR(f.Wb_dbxi(r.db, r.xi, r.P), r.wb, 1e-10 * std::fabs(r.wb))
+            << r.db << " " << r.xi << " " << r.P;
+    }
 }
 
 TEST(WetBulb, DryBulbFromWetBulbInvertsHumidityRelation) {

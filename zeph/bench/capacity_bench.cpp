@@ -30,6 +30,7 @@ class CAnsweringUi : public zeph::CUserInterface {
     std::optional<QString> SaveFileDialog(QWidget*, const zeph::FileDialogRequest&) override {
         return std::nullopt;
     }
+    bool PrintDialog(QWidget*, QPrinter&) override { return false; }
 };
 
 EqcConditions BaseCase() {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cstdint>
 
+#include "chart/chartreadout.h"
 #include "run/zephrun.h"
 #include "tolvex/checkdata.h"
 
@@ -14,24 +15,39 @@ CStaticGraph::CStaticGraph(const CZephRun& run, QWidget* parent) : QFrame(parent
     setLineWidth(1);
     // The chart paints its whole client area itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     connect(&m_run, &CZephRun::pointsChanged, this, qOverload<>(&QWidget::update));
     connect(&m_run, &CZephRun::viewChanged, this, qOverload<>(&QWidget::update));
 }
 
 CStaticGraph::~CStaticGraph() = default;
 
+const ViewRange& CStaticGraph::Range() const {
+    return m_run.State().range;
+}
+
 double CStaticGraph::Pressure() const {
     return tolvex::CAtof(m_run.State().pressureText.toUtf8().constData());
 }
 
 void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
-    const ViewRange& range = m_run.State().range;
-    CZephGraph graph(range.maxDb, range.minDb, range.maxXi, range.minXi);
+    CZephGraph graph(Range().maxDb, Range().minDb, Range().maxXi, Range().minXi);
     graph.DrawChart(painter, client, Pressure());
     ScaleX = graph.ScaleX;
     ScaleY = graph.ScaleY;
     Origin = graph.Origin;
     Frame = graph.Frame;
+
+    // The families depend on the view only, not on the size of the target.
+    const FamilyView view{Range().maxDb, Range().minDb, Range().maxXi,
+                          Range().minXi, Pressure(),    m_run.State().unitMode,
+                          Origin,        ScaleX,        ScaleY};
+    if (!m_familiesBuilt || !(view == m_familyView)) {
+        m_familyGeometry = BuildFamilyGeometry(view);
+        m_familyView = view;
+        m_familiesBuilt = true;
+    }
+    if (!client.isEmpty()) DrawFamilies(painter, m_familyGeometry, Families);
 
     // Each point's lines before its own marker; later points over earlier.
     for (const CZephData& record : m_run.State().points) {
@@ -67,26 +83,29 @@ void CStaticGraph::paintEvent(QPaintEvent* /*event*/) {
     drawFrame(&painter);
 }
 
+std::optional<QPointF> CStaticGraph::LogicalAt(QPoint pos) const {
+    const QRect client = contentsRect();
+    if (Frame == LogicalRect{} || client.width() <= 0 || client.height() <= 0) return {};
+    if (!CZephGraph::IsDrawableRange(Range().maxDb, Range().minDb, Range().maxXi, Range().minXi))
+        return {};
+    const QRectF sheet = CZephGraph::SheetArea(client);
+    const double px = double(pos.x()) - sheet.left();
+    const double py = double(pos.y()) - sheet.top();
+    return QPointF(static_cast<double>(Frame.right) / sheet.width() * px,
+                   static_cast<double>(Frame.bottom) / sheet.height() * (sheet.height() - py));
+}
+
 QList<CZephData> CStaticGraph::HitTest(QPoint pos) const {
     QList<CZephData> hits;
-    const QRect client = contentsRect();
-    if (Frame == LogicalRect{} || client.width() <= 0 || client.height() <= 0) return hits;
-    const ViewRange& range = m_run.State().range;
-    if (!CZephGraph::IsDrawableRange(range.maxDb, range.minDb, range.maxXi, range.minXi)) {
-        return hits;
-    }
-
-    const double px = double(pos.x()) - client.left();
-    const double py = double(pos.y()) - client.top();
-    const std::int64_t lx =
-        CZephGraph::TruncToInt(static_cast<double>(Frame.right) / client.width() * px);
-    const std::int64_t ly = CZephGraph::TruncToInt(static_cast<double>(Frame.bottom) /
-                                                   client.height() * (client.height() - py));
+    const std::optional<QPointF> logical = LogicalAt(pos);
+    if (!logical) return hits;
+    const std::int64_t lx = CZephGraph::TruncToInt(logical->x());
+    const std::int64_t ly = CZephGraph::TruncToInt(logical->y());
 
     for (const CZephData& record : m_run.State().points) {
         const int style = static_cast<int>(record.Style);
         if (style < 0 || style > 2) continue;
-        if (!range.Contains(record.GetValues())) {
+        if (!Range().Contains(record.GetValues())) {
             continue;  // not drawn, so not clickable
         }
         const QPoint p = CZephGraph::ToLogical(Origin, ScaleX, ScaleY, record.Db, record.Xi);
@@ -95,6 +114,40 @@ QList<CZephData> CStaticGraph::HitTest(QPoint pos) const {
         }
     }
     return hits;
+}
+
+std::optional<QPointF> CStaticGraph::StateAt(QPoint pos) const {
+    const std::optional<QPointF> logical = LogicalAt(pos);
+    if (!logical || ScaleX == 0 || ScaleY == 0) return {};
+    const QList<CZephData> hits = HitTest(pos);
+    if (!hits.isEmpty()) return QPointF(hits.last().Db, hits.last().Xi);
+    const double t = (logical->x() - Origin.x()) / ScaleX;
+    const double x = (logical->y() - Origin.y()) / ScaleY;
+    if (!(Range().minDb <= t && t <= Range().maxDb && Range().minXi <= x && x <= Range().maxXi))
+        return {};
+    return QPointF(t, x);
+}
+
+QString CStaticGraph::ReadoutAt(QPoint pos) const {
+    const std::optional<QPointF> state = StateAt(pos);
+    return state ? ReadoutText(state->x(), state->y(), Pressure(), m_run.State().unitMode)
+                 : QString();
+}
+
+void CStaticGraph::ShowReadout(const QString& text) {
+    if (text == m_readout) return;
+    m_readout = text;
+    Q_EMIT readoutChanged(text);
+}
+
+void CStaticGraph::mouseMoveEvent(QMouseEvent* event) {
+    ShowReadout(ReadoutAt(event->position().toPoint()));
+    QFrame::mouseMoveEvent(event);
+}
+
+void CStaticGraph::leaveEvent(QEvent* event) {
+    ShowReadout(QString());
+    QFrame::leaveEvent(event);
 }
 
 void CStaticGraph::mousePressEvent(QMouseEvent* event) {

@@ -1,21 +1,23 @@
 #include "chart/zephgraph.h"
 
 #include <QColor>
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
 #include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
+#include "chart/sheetdrawing.h"
 #include "corvo/corvofunction.h"
 
 namespace {
+
+using sheet::HairlinePen;
+using sheet::SheetFont;
+using sheet::WidePen;
 
 constexpr int kIntMax = std::numeric_limits<int>::max();
 constexpr int kIntMin = std::numeric_limits<int>::min();
@@ -24,98 +26,10 @@ constexpr int kIntMin = std::numeric_limits<int>::min();
 // keeps every sum of a product and the origin far inside int.
 constexpr double kCoordLimit = 1.0e9;
 
-// Font pixel size at which the sheet fonts are measured and shaped; the
-// painter then scales the glyphs to the chart (keeps fractional sizes).
-constexpr int kFontPixels = 200;
-
 int Saturate(std::int64_t v) {
     if (v > kIntMax) return kIntMax;
     if (v < kIntMin) return kIntMin;
     return static_cast<int>(v);
-}
-
-// A font whose character cell (ascent + descent) spans `units` logical y
-// units, the meaning of a positive font height on the sheet.
-struct SheetFont {
-    QFont font;
-    QFontMetricsF metrics;
-    double units;
-    SheetFont(QFont f, double cellUnits) : font(Sized(f)), metrics(font), units(cellUnits) {}
-    static QFont Sized(QFont f) {
-        f.setPixelSize(kFontPixels);
-        return f;
-    }
-};
-
-// The face of the axis titles and labels: the Japanese proportional Gothic,
-// or the nearest Japanese sans-serif installed.
-QFont GothicFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Pゴシック"), QStringLiteral("IPAPGothic"),
-                   QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP"),
-                   QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setWeight(QFont::Normal);
-    return f;
-}
-
-// The face of the point numbers.
-QFont ArialFont() {
-    QFont f;
-    f.setFamilies(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setWeight(QFont::Normal);
-    return f;
-}
-
-// Draws text upright with the top-left corner of its character cell at the
-// logical point at, on an opaque white cell (the sheet's text background).
-// The painter's transform is the logical mapping. The glyphs keep their
-// proportions and are scaled by the smaller of the mapping's two factors:
-// on a square or wide chart the cell is `units` logical y units high, and
-// on a tall narrow one the labels shrink with the width instead of running
-// into each other. Text that would pass the right edge of the sheet is
-// moved left to end on it.
-void DrawSheetText(QPainter& dc, const SheetFont& sf, QPoint at, const QString& text,
-                   const QColor& colour) {
-    const QTransform mapping = dc.transform();
-    const double cell = sf.metrics.ascent() + sf.metrics.descent();
-    const double perUnit = std::min(std::abs(mapping.m11()), std::abs(mapping.m22()));
-    const double k = sf.units * perUnit / cell;
-    if (!(k > 0) || !std::isfinite(k)) return;
-    const double advance = sf.metrics.horizontalAdvance(text);
-    QPointF anchor = mapping.map(QPointF(at));
-    const double sheetRight = mapping.map(QPointF(CZephGraph::kSheet, 0)).x();
-    if (anchor.x() + advance * k > sheetRight) anchor.setX(sheetRight - advance * k);
-    dc.save();
-    dc.setTransform(QTransform(k, 0, 0, k, anchor.x(), anchor.y()));
-    dc.setFont(sf.font);
-    dc.fillRect(QRectF(0, 0, advance, cell), Qt::white);
-    dc.setPen(colour);
-    dc.drawText(QPointF(0, sf.metrics.ascent()), text);
-    dc.restore();
-}
-
-// A pen of one logical unit: a device hairline at any size.
-QPen HairlinePen(const QColor& colour) {
-    QPen pen(colour);
-    pen.setWidthF(1.0);
-    pen.setCosmetic(true);
-    return pen;
-}
-
-// A pen `units` logical units wide that grows and shrinks with the chart
-// (the geometric mean of the two axis factors keeps the stroke even on a
-// stretched sheet).
-QPen WidePen(const QColor& colour, double units, const QTransform& mapping) {
-    const double factor = std::sqrt(std::abs(mapping.m11() * mapping.m22()));
-    QPen pen(colour);
-    pen.setWidthF(std::max(1.0, units * factor));
-    pen.setCosmetic(true);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
 }
 
 }  // namespace
@@ -155,10 +69,16 @@ bool CZephGraph::IsDrawableRange(double maxDb, double minDb, double maxXi, doubl
            std::abs(scaleY * minXi) < kCoordLimit && std::abs(scaleY * maxXi) < kCoordLimit;
 }
 
+QRectF CZephGraph::SheetArea(const QRect& client) {
+    const double side = std::min(client.width(), client.height());
+    return {client.left() + (client.width() - side) / 2.0,
+            client.top() + (client.height() - side) / 2.0, side, side};
+}
+
 QTransform CZephGraph::SheetTransform(const QRect& client) {
-    const double sx = static_cast<double>(client.width()) / kSheet;
-    const double sy = static_cast<double>(client.height()) / kSheet;
-    return QTransform(sx, 0, 0, -sy, client.left(), client.top() + client.height());
+    const QRectF area = SheetArea(client);
+    const double k = area.width() / kSheet;
+    return QTransform(k, 0, 0, -k, area.left(), area.bottom());
 }
 
 bool CZephGraph::Drawable() const {
@@ -239,41 +159,40 @@ void CZephGraph::DrawGrid(QPainter& dc, double P) {
 // The axis titles, the temperature under every dry-bulb line and the
 // humidity right of every humidity line (and of the top tick).
 void CZephGraph::DrawAxisLabels(QPainter& dc) {
-    const SheetFont font(GothicFont(), 25);
+    const SheetFont font(sheet::GothicFont(), 25);
     const QColor ink(Qt::black);
     const int n = TruncToInt(MaxDb - MinDb);
     const int N = TruncToInt(1000 * MaxXi - 1000 * MinXi);
     dc.setRenderHint(QPainter::Antialiasing, true);
 
-    DrawSheetText(dc, font, QPoint((Frame.right - Frame.left) / 2, Frame.top + 40),
-                  QStringLiteral("温度 （℃）"), ink);
+    sheet::DrawText(dc, font, QPoint((Frame.right - Frame.left) / 2, Frame.top + 40),
+                    QStringLiteral("温度 （℃）"), ink);
     for (int i = 0; i <= n; ++i) {
         if (i % 5 != 0) continue;
         const double t = MinDb + i;
         const QPoint p = Map(t, MinXi - (MaxXi - MinXi) / 50);
-        DrawSheetText(dc, font, QPoint(p.x() - 5, p.y() + 10), QString::asprintf("%2.1f", t), ink);
+        sheet::DrawText(dc, font, QPoint(p.x() - 5, p.y() + 10), QString::asprintf("%2.1f", t),
+                        ink);
     }
-    DrawSheetText(dc, font, QPoint(Frame.right - 220, Frame.bottom - 30),
-                  QStringLiteral("絶対湿度 (Kg/Kg)(DA)"), ink);
+    sheet::DrawText(dc, font, QPoint(Frame.right - 220, Frame.bottom - 30),
+                    QStringLiteral("絶対湿度 (Kg/Kg)(DA)"), ink);
     for (int i = 1; i <= N; ++i) {
         if (i % 5 != 0) continue;
         const double x = MinXi + i / 1000.0;
         const QPoint p = Map(MaxDb, x);
-        DrawSheetText(dc, font, QPoint(p.x() + 5, p.y() + 15), QString::asprintf("%1.3f", x), ink);
+        sheet::DrawText(dc, font, QPoint(p.x() + 5, p.y() + 15), QString::asprintf("%1.3f", x),
+                        ink);
     }
 }
 
 // The saturation curve (black) and the relative-humidity curves 90 … 10 %
 // (grey), polylines in steps of 1/3 °C cut off at the top of the plotting
-// area, each grey curve labelled near the right edge.
+// area. Their labels belong to the line families (chartfamilies.h).
 void CZephGraph::DrawRhCurves(QPainter& dc, double P) {
     const CCorvoFunction f;
-    const SheetFont font(GothicFont(), 25);
-    const QColor labelInk(100, 100, 100);
     const QPen black = HairlinePen(Qt::black);
     const QPen grey = HairlinePen(QColor(180, 180, 180));
     const int n = TruncToInt(MaxDb - MinDb);
-    const double tl = MaxDb - (n / 8);  // label temperature, °C
 
     // Parts of a curve below MinXi would run through the bottom margin.
     const QPoint bottomLeft = Map(MinDb, MinXi);
@@ -297,16 +216,6 @@ void CZephGraph::DrawRhCurves(QPainter& dc, double P) {
             dc.setPen(r == 1.0 ? black : grey);
             dc.drawPolyline(line);
             dc.restore();
-        }
-
-        const int c = TruncToInt(r * 100);
-        if (c >= 10 && c <= 90 && c % 10 == 0) {
-            const double xl = f.Abs_p(f.Vpre(tl) * c / 100, P);
-            if (xl <= MaxXi && xl >= MinXi) {
-                const QPoint p = Map(tl, xl);
-                DrawSheetText(dc, font, QPoint(p.x() - 25, p.y() + 5),
-                              QString::asprintf("%02d %%", c), labelInk);
-            }
         }
     }
     dc.setPen(QPen(Qt::black));
@@ -332,8 +241,10 @@ void CZephGraph::DrawPoint(QPainter& dc, QPoint origin, int scaleX, int scaleY, 
     dc.setPen(WidePen(QColor(255, 0, 0), 3, dc.transform()));
     dc.setBrush(Qt::NoBrush);
     dc.drawEllipse(QRectF(QPointF(p.x() - 6, p.y() - 7), QPointF(p.x() + 6, p.y() + 7)));
-    const SheetFont font(ArialFont(), 30);
-    DrawSheetText(dc, font, QPoint(p.x() + 6, p.y() - 2), QString::asprintf("%d", number),
-                  Qt::black);
+    // One font for every marker of the repaint: measuring a font costs more
+    // than drawing the marker.
+    if (!m_pointFont) m_pointFont = std::make_unique<SheetFont>(sheet::ArialFont(), 30);
+    sheet::DrawText(dc, *m_pointFont, QPoint(p.x() + 6, p.y() - 2), QString::asprintf("%d", number),
+                    Qt::black);
     dc.restore();
 }

@@ -2,11 +2,15 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QRectF>
 #include <QTransform>
 
+#include <memory>
+
 class QPainter;
-class QFont;
-class QString;
+namespace sheet {
+struct SheetFont;
+}  // namespace sheet
 
 // A rectangle held as its four edges, as the chart's logical frame is
 // specified (left, top, right, bottom), without QRect's "right = left +
@@ -21,7 +25,8 @@ struct LogicalRect {
 
 // Draws the psychrometric chart (dry bulb °C across, humidity ratio
 // kg/kg(DA) upward) on a logical sheet of 1160 × 1160 units with y upward,
-// stretched over the whole target. Lives for one repaint.
+// the largest square centred in the target (so that slopes read true in a
+// tall or wide window). Lives for one repaint.
 //
 // DrawChart leaves the logical mapping set on the painter; DrawPoint and
 // DrawProcessLine draw through it and must follow DrawChart on the same
@@ -61,8 +66,12 @@ class CZephGraph {
     static bool IsDrawableRange(double maxDb, double minDb, double maxXi, double minXi);
     // Truncation toward zero that saturates at the int limits; NaN gives 0.
     static int TruncToInt(double v);
-    // The logical-to-device mapping of the sheet over client: logical (0, 0)
-    // at the bottom-left corner, (1160, 1160) at the top-right one.
+    // The square of client (device pixels) that the sheet covers: the
+    // largest one, centred.
+    static QRectF SheetArea(const QRect& client);
+    // The logical-to-device mapping of the sheet over SheetArea(client):
+    // logical (0, 0) at its bottom-left corner, (1160, 1160) at the
+    // top-right one.
     static QTransform SheetTransform(const QRect& client);
 
     double MaxDb;
@@ -75,6 +84,9 @@ class CZephGraph {
     LogicalRect Frame;
 
   private:
+    // The font of the point numbers, made by the first marker drawn.
+    std::unique_ptr<sheet::SheetFont> m_pointFont;
+
     bool Drawable() const;
     bool InRange(double t, double x) const;
     void DrawGrid(QPainter& dc, double P);

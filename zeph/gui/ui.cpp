@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -93,6 +95,11 @@ void CDesktopUserInterface::Beep() {
 std::optional<QString> CDesktopUserInterface::OpenFileDialog(QWidget* parent,
                                                              const FileDialogRequest& request) {
     return FileDialog(parent, request, false);
+}
+
+bool CDesktopUserInterface::PrintDialog(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, DialogParent(parent));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QString> CDesktopUserInterface::SaveFileDialog(QWidget* parent,

@@ -7,6 +7,7 @@
 
 #include "corvo/message.h"
 
+class QPrinter;
 class QWidget;
 
 // The one road from the program to the user's attention: every message box
@@ -55,10 +56,13 @@ class CUserInterface {
                                                   const FileDialogRequest& request) = 0;
     virtual std::optional<QString> SaveFileDialog(QWidget* parent,
                                                   const FileDialogRequest& request) = 0;
+    // The desktop's modal print dialog over parent for printer, which it
+    // sets up as the user chooses; true when the user asked to print.
+    virtual bool PrintDialog(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // The desktop implementation: QMessageBox, QApplication::beep and
-// QFileDialog.
+// QFileDialog, QPrintDialog.
 class CDesktopUserInterface : public CUserInterface {
   public:
     MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgIcon icon,
@@ -68,6 +72,7 @@ class CDesktopUserInterface : public CUserInterface {
                                           const FileDialogRequest& request) override;
     std::optional<QString> SaveFileDialog(QWidget* parent,
                                           const FileDialogRequest& request) override;
+    bool PrintDialog(QWidget* parent, QPrinter& printer) override;
 
   private:
     std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request, bool save);

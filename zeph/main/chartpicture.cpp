@@ -1,7 +1,7 @@
 #include <QBuffer>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -13,6 +13,7 @@
 #include <functional>
 #include <span>
 
+#include "chart/chartpage.h"
 #include "chart/staticgraph.h"
 #include "gui/fileui.h"
 #include "gui/ui.h"
@@ -88,8 +89,8 @@ QString SavePng(const QImage& image, const QString& path) {
     });
 }
 
-// One A4 landscape page: the system name at the top, below it the chart in
-// the proportions it has on the screen, drawn as vectors.
+// One A4 landscape page laid out as a printed one (PaintChartPage), drawn
+// as vectors.
 QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
     return SaveRendered(path, [&](QIODevice& device) {
         QPdfWriter pdf(&device);
@@ -102,21 +103,8 @@ QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
         if (!painter.begin(&pdf)) {
             return QStringLiteral("the PDF page could not be started");
         }
-        const QRect page(0, 0, pdf.width(), pdf.height());
-        QFont titleFont = chart.font();
-        titleFont.setPointSize(14);
-        const QFontMetrics metrics(titleFont, &pdf);
-        painter.setFont(titleFont);
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(page.left(), page.top(), page.width(), metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
-        const QRect area = page.adjusted(0, metrics.height() * 3 / 2, 0, 0);
-        QSize size = chart.contentsRect().size();
-        size = size.isEmpty() ? area.size() : size.scaled(area.size(), Qt::KeepAspectRatio);
-        const QRect target(area.left() + (area.width() - size.width()) / 2, area.top(),
-                           size.width(), size.height());
-        painter.setClipRect(target);
-        chart.PaintChart(painter, target);
+        PaintChartPage(painter, QRect(0, 0, pdf.width(), pdf.height()), chart,
+                       {name, QDate::currentDate()});
         painter.end();
         return QString();
     });

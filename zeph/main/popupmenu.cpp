@@ -39,9 +39,11 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     menu->addSeparator();
     QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), true);
     range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
+    menu->addMenu(CreateFamiliesMenu(menu));
     menu->addSeparator();
     add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), !m_run->State().points.isEmpty());
     add(ID_EXPORT_PICTURE, QStringLiteral("画像ファイルに保存 (PNG / PDF)..."), true);
+    add(ID_PRINT, QStringLiteral("印刷..."), true)->setShortcut(QKeySequence::Print);
     const QString about = LoadResString(101);
     if (!about.isEmpty()) {
         menu->addSeparator();
@@ -94,6 +96,9 @@ void CZephDlgJ::OnMenuCommand(int command) {
             break;
         case ID_EXPORT_PICTURE:
             ExportChartPicture();
+            break;
+        case ID_PRINT:
+            PrintChart();
             break;
         case ID_ABOUT:
             ShowAboutBox();

@@ -295,7 +295,7 @@ void CZephDlgJ::BuildControls() {
     rightScroll->setFixedWidth(300 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 
     auto* body = new QHBoxLayout;
-    body->addWidget(m_Graph, 1);
+    body->addLayout(CreateChartColumn(), 1);
     body->addWidget(rightScroll, 0);
 
     auto* foot =
@@ -416,6 +416,7 @@ void CZephDlgJ::SetUnitMode() {
         const double kcal = TextValue(m_editHi->text()) / f.CALWKJ(previous < 1 ? 0 : 2);
         m_editHi->setText(Format("%9.5f", kcal * m_run->EnthalpyFactor()));
     }
+    m_Graph->update();
     UpdateData(true);
 }
 

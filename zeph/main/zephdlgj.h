@@ -23,6 +23,7 @@ class CToolDlg;
 struct CoilSolution;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -77,6 +78,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
         IDC_UNIT = 5138,
         IDC_HI_LABEL = 5139,
         IDC_POINTBOX = 5145,
+        // The cursor readout under the chart.
+        IDC_READOUT = 5200,
     };
 
     // Commands of the context menu.
@@ -94,6 +97,15 @@ class CZephDlgJ : public QDialog, public CDialogHost {
         ID_SAVE_BITMAP = 35795,
         // The chart as a PNG picture or a PDF page.
         ID_EXPORT_PICTURE = 35796,
+        // Printing the chart page (Ctrl+P).
+        ID_PRINT = 35807,
+        // The submenu of the line families and its check items.
+        ID_FAMILIES = 35808,
+        ID_SHOW_ENTHALPY = 35810,
+        ID_SHOW_WETBULB = 35811,
+        ID_SHOW_VOLUME = 35812,
+        ID_SHOW_RH_LABELS = 35813,
+        ID_SHOW_SHF_SCALE = 35814,
         ID_ABOUT = 16,
     };
 
@@ -233,6 +245,18 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // PDF page (A4 landscape) with the system name, chosen in a save dialog.
     void ExportChartPicture();
 
+    // --- chart view and printing (main/chartcommands.cpp) -------------------
+    // The chart with the readout line under it, the families as last
+    // chosen, and the print shortcut; made with the controls.
+    QLayout* CreateChartColumn();
+    // The submenu "線図の表示" with one check item per line family.
+    QMenu* CreateFamiliesMenu(QWidget* parent);
+    // Shows or hides the family of check item command (35810 … 35814) and
+    // remembers the choice for the next run.
+    void SetFamilyShown(int command, bool shown);
+    // The print dialog and, when the user prints, the chart page.
+    void PrintChart();
+
     // The context menu as ShowPopupMenu offers it (items carry their command
     // number as objectName and as data). The caller owns it.
     QMenu* CreatePopupMenu();
@@ -261,6 +285,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     QComboBox* m_comboUnit = nullptr;
     QComboBox* m_comboRange = nullptr;
     CStaticGraph* m_Graph = nullptr;
+    QLabel* m_staticReadout = nullptr;
     QPushButton* m_btnAutoCalc = nullptr;
     // The capacity result window's object; its window comes and goes.
     CAutoEQC_ResultDlg* m_pEqcResultDlg = nullptr;

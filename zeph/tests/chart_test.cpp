@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <functional>
@@ -49,11 +50,16 @@ QImage Render(CStaticGraph& chart, QSize size) {
     return image;
 }
 
-// Device pixel of a logical position on a client of the given size.
+// Device pixel of a logical position on a client of the given size: the
+// sheet is the largest square centred in the client.
+QPointF DevicePosF(QPointF logical, QSize size) {
+    const double side = std::min(size.width(), size.height());
+    const double left = (size.width() - side) / 2;
+    const double top = (size.height() - side) / 2;
+    return {left + logical.x() * side / kSheet, top + side - logical.y() * side / kSheet};
+}
 QPoint DevicePos(QPoint logical, QSize size) {
-    return QPointF(logical.x() * size.width() / double(kSheet),
-                   size.height() - logical.y() * size.height() / double(kSheet))
-        .toPoint();
+    return DevicePosF(logical, size).toPoint();
 }
 
 QPoint LogicalOf(const CStaticGraph& chart, double db, double xi) {
@@ -219,8 +225,9 @@ void ChartTest::markerLandsOnItsDevicePosition() {
 
     const QPoint centre = DevicePos(LogicalOf(chart, db, xi), size) + QPoint(1, 1);
     // Ring of 6 × 7 logical units with a 3-unit pen, plus 2 pixels of slack.
-    const int rx = int(std::ceil(8 * size.width() / double(kSheet))) + 2;
-    const int ry = int(std::ceil(9 * size.height() / double(kSheet))) + 2;
+    const double side = std::min(size.width(), size.height());
+    const int rx = int(std::ceil(8 * side / kSheet)) + 2;
+    const int ry = int(std::ceil(9 * side / kSheet)) + 2;
     const QRect box(centre.x() - rx, centre.y() - ry, 2 * rx + 1, 2 * ry + 1);
 
     const int inside = Count(image, box, IsRed);

@@ -384,14 +384,16 @@ void MainDialogTest::contextMenuGraysEmptyBoxesAndEndsWithAbout() {
             "絶対湿度一定",
             "-",
             "表示範囲オプション",
+            "線図の表示",
             "-",
             "ビットマップ画像の保存",
             "画像ファイルに保存 (PNG / PDF)...",
+            "印刷...",
             "-",
             "&About Zeph...",
         };
         QCOMPARE(texts, expected);
-        const int enabled[] = {35789, 35791, 35790, 35782, 35777, 35794, 35796, 16};
+        const int enabled[] = {35789, 35791, 35790, 35782, 35777, 35794, 35796, 35807, 16};
         const int grayed[] = {35781, 35780, 35779, 35776, 35795};
         for (int c : enabled) {
             QVERIFY2(MainDialogRig::Item(menu, c)->isEnabled(), qPrintable(QString::number(c)));

@@ -217,11 +217,13 @@ void PointEntryTest::clickOnAPlottedPointShowsItLocked() {
 
     // Find a client position whose hit box holds point 2 only.
     const CZephData target = d.Run().State().points.at(1);
-    const QRect client = g->contentsRect();
+    // The sheet is the largest square centred in the client.
+    const QRectF sheet = CZephGraph::SheetArea(g->contentsRect());
     const QPoint logical =
         CZephGraph::ToLogical(g->Origin, g->ScaleX, g->ScaleY, target.Db, target.Xi);
-    const QPoint guess(client.left() + logical.x() * client.width() / 1160,
-                       client.top() + client.height() - logical.y() * client.height() / 1160);
+    const QPoint guess = QPointF(sheet.left() + logical.x() * sheet.width() / 1160,
+                                 sheet.bottom() - logical.y() * sheet.height() / 1160)
+                             .toPoint();
     QPoint pos;
     for (int dy = -8; dy <= 8 && pos.isNull(); ++dy) {
         for (int dx = -8; dx <= 8 && pos.isNull(); ++dx) {
@@ -248,6 +250,7 @@ void PointEntryTest::clickOnAPlottedPointShowsItLocked() {
 
     // A click on empty paper changes nothing.
     rig.Type(Id::IDC_DB, QStringLiteral("15"));
+    const QRect client = g->contentsRect();
     QTest::mouseClick(g, Qt::LeftButton, {}, QPoint(client.left() + 3, client.top() + 3));
     QCOMPARE(Box(rig, 3008), QStringLiteral("15"));
     QVERIFY(!rig.Edit(3008)->isReadOnly());

@@ -6,6 +6,7 @@
 // test with CScriptedUi::Scope.
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -55,6 +56,20 @@ class CScriptedUi : public zeph::CUserInterface {
         return FileDialog(true, r);
     }
 
+    // Answers the print dialog from printAnswers: a path prints into that
+    // PDF file, std::nullopt (or no answer) cancels.
+    bool PrintDialog(QWidget*, QPrinter& printer) override {
+        ++printRequests;
+        GuardRunaway();
+        if (printAnswers.isEmpty() || !printAnswers.first()) {
+            if (!printAnswers.isEmpty()) printAnswers.removeFirst();
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*printAnswers.takeFirst());
+        return true;
+    }
+
     QStringList Texts() const {
         QStringList texts;
         for (const Message& m : messages) {
@@ -69,6 +84,8 @@ class CScriptedUi : public zeph::CUserInterface {
         beeps = 0;
         fileRequests.clear();
         fileAnswers.clear();
+        printRequests = 0;
+        printAnswers.clear();
     }
 
     QList<Message> messages;
@@ -78,6 +95,8 @@ class CScriptedUi : public zeph::CUserInterface {
     // One answer per file dialog: a path, "" for the proposed path as it
     // stands, std::nullopt for Cancel. Unscripted dialogs are cancelled.
     QList<std::optional<QString>> fileAnswers;
+    int printRequests = 0;
+    QList<std::optional<QString>> printAnswers;
 
   private:
     std::optional<QString> FileDialog(bool save, const zeph::FileDialogRequest& r) {
@@ -96,7 +115,7 @@ class CScriptedUi : public zeph::CUserInterface {
     // A program that asks again until it gets an answer would loop for ever
     // on an unscripted default; stop the test instead.
     void GuardRunaway() const {
-        if (messages.size() + fileRequests.size() > 1000) {
+        if (messages.size() + fileRequests.size() + printRequests > 1000) {
             qFatal("CScriptedUi: over 1000 questions; a dialog loop is not ending");
         }
     }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Numbers read and written with the C locale's rules whatever locale the
+// process runs in: '.' as the decimal point, no thousands separators.
+namespace zeph::batch {
+
+// The text without the spaces and tabs around it.
+std::string_view TrimBlanks(std::string_view text);
+
+// The value of a decimal number such as "26", "-3.5", "+.5" or "1e-3", with
+// blanks around it allowed. Anything else (an empty text, a decimal comma,
+// a thousands separator, a unit after the number, a hexadecimal number, an
+// infinity or NaN) has no value.
+std::optional<double> ParseNumber(std::string_view text);
+
+// Appends the shortest text that reads back as exactly `value`.
+void AppendNumber(std::string& out, double value);
+
+// The text of `value` rounded to `digits` significant digits, as the C
+// format "%.<digits>g" writes it in the C locale.
+std::string FormatSignificant(double value, int digits);
+
+}  // namespace zeph::batch

@@ -1,0 +1,84 @@
+#include "chart/chartpage.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+
+#include "chart/staticgraph.h"
+#include "chart/zephgraph.h"
+#include "corvo/corvofunction.h"
+#include "run/zephrun.h"
+
+namespace {
+
+// The title block's share of the page width at least, and the gap between
+// the chart and the block (a fraction of the page height).
+constexpr double kBlockShare = 0.28;
+constexpr double kGap = 0.03;
+
+}  // namespace
+
+QStringList TitleBlockLines(const CStaticGraph& chart, const ChartPageInfo& info) {
+    const RunState& run = chart.Run().State();
+    const bool si = run.unitMode == 1;
+    const double factor = si ? CCorvoFunction().CALWKJ(2) : 1.0;
+    QStringList lines;
+    lines << info.system;
+    lines << QStringLiteral("大気圧 ") + run.pressureText.trimmed() + QStringLiteral(" hPa");
+    lines << QStringLiteral("日付 ") + info.date.toString(QStringLiteral("yyyy/MM/dd"));
+    lines << QString();
+    lines << QStringLiteral("No.  DB ℃  RH %  WB ℃  h ") +
+                 (si ? QStringLiteral("kJ/kg(DA)") : QStringLiteral("kcal/kg(DA)")) +
+                 QStringLiteral("  x kg/kg(DA)  名称");
+    for (const CZephData& p : run.points) {
+        const int style = static_cast<int>(p.Style);
+        if (style < 0 || style > 2) continue;  // a record the chart does not draw
+        lines << QString::asprintf("%d  %.1f  %.1f  %.1f  %.2f  %.5f  ", p.N, p.Db, p.Rh, p.Wb,
+                                   p.Hi * factor, p.Xi) +
+                     QString::fromStdString(p.Pn);
+    }
+    return lines;
+}
+
+void PaintChartPage(QPainter& painter, const QRect& page, CStaticGraph& chart,
+                    const ChartPageInfo& info) {
+    if (page.isEmpty()) return;
+    const int gap = static_cast<int>(page.height() * kGap);
+    const int side = std::min(page.height(), static_cast<int>(page.width() * (1 - kBlockShare)));
+    const QRect sheet(page.left(), page.top(), side, side);
+    const QRect block(sheet.right() + 1 + gap, page.top(), page.right() - sheet.right() - gap,
+                      page.height());
+
+    painter.save();
+    painter.setClipRect(sheet);
+    chart.PaintChart(painter, sheet);
+    painter.restore();
+
+    // The block's font: as large as lets every line fit, at most a twentieth
+    // of the page height per line.
+    const QStringList lines = TitleBlockLines(chart, info);
+    QFont font = chart.font();
+    font.setPixelSize(100);
+    const QFontMetricsF probe(font, painter.device());
+    double widest = 1;
+    for (const QString& line : lines) widest = std::max(widest, probe.horizontalAdvance(line));
+    const double byWidth = 100 * block.width() / widest;
+    const double byHeight = 100 * block.height() / (probe.lineSpacing() * (lines.size() + 1));
+    const int pixels = std::max(
+        1, static_cast<int>(
+               std::min({byWidth, byHeight, page.height() / 20.0 * 100 / probe.lineSpacing()})));
+    font.setPixelSize(pixels);
+    const QFontMetricsF metrics(font, painter.device());
+    painter.save();
+    painter.setPen(Qt::black);
+    double y = block.top() + metrics.ascent();
+    for (int i = 0; i < lines.size(); ++i) {
+        QFont lineFont = font;
+        lineFont.setBold(i == 0);  // the system name
+        painter.setFont(lineFont);
+        painter.drawText(QPointF(block.left(), y), lines.at(i));
+        y += metrics.lineSpacing();
+    }
+    painter.restore();
+}
