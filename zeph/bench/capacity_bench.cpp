@@ -10,8 +10,9 @@
 
 #include "capacity/autoeqcresultdlg.h"
 #include "chart/staticgraph.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
+#include "run/zephrun.h"
 
 namespace {
 
@@ -65,16 +66,14 @@ void BM_CapacityRun(benchmark::State& state) {
         for (auto _ : state) {
             // Each run starts from an empty chart and a closed result window.
             state.PauseTiming();
-            dlg.m_Graph->PointList.clear();
-            dlg.m_nPointNo = 0;
-            dlg.m_bEqcPending = 0;
-            dlg.m_EqcInput = BaseCase();
+            dlg.Run().Restart();
+            dlg.Run().SetEqcInput(BaseCase());
             dlg.m_pEqcResultDlg->DestroyWindow();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             state.ResumeTiming();
             dlg.RunCapacityCalculation();
         }
-        if (dlg.GetPointCount() != 2 || dlg.m_bEqcPending != 1) {
+        if (dlg.GetPointCount() != 2 || dlg.Run().State().eqcPending != 1) {
             state.SkipWithError("the base case did not produce its result");
         }
     }

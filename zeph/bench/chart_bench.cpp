@@ -11,13 +11,14 @@
 #include <functional>
 
 #include "chart/staticgraph.h"
+#include "run/zephrun.h"
 
 namespace {
 
 // Points spread over the default range; each process line runs from one of
 // the two points before, as the processes of a system produce them.
-void FillPoints(CStaticGraph& chart, int count) {
-    chart.PointList.clear();
+void FillPoints(CZephRun& run, int count) {
+    QList<CZephData> points;
     const auto db = [](int i) { return -5.0 + (i * 37 % 500) / 10.0; };  // −5 … 45 °C
     const auto xi = [](int i) { return (i * 53 % 300) / 10000.0; };      // 0 … 0.03 kg/kg
     for (int i = 0; i < count; ++i) {
@@ -30,8 +31,9 @@ void FillPoints(CStaticGraph& chart, int count) {
         point.Xi1 = xi(i - 1);
         point.Db2 = db(i - 2);
         point.Xi2 = xi(i - 2);
-        chart.PointList.append(point);
+        points.append(point);
     }
+    run.SetPoints(points);
 }
 
 // Repaints chart into a 1000 × 1000 image once per iteration; before each,
@@ -49,33 +51,37 @@ void Repaint(benchmark::State& state, CStaticGraph& chart,
 }
 
 void BM_ChartRepaint(benchmark::State& state) {
-    CStaticGraph chart;
-    FillPoints(chart, static_cast<int>(state.range(0)));
+    CZephRun run;
+    CStaticGraph chart(run);
+    FillPoints(run, static_cast<int>(state.range(0)));
     Repaint(state, chart);
 }
 BENCHMARK(BM_ChartRepaint)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_ChartRepaintWithoutFamilies(benchmark::State& state) {
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.Families = {false, false, false, false, false};
-    FillPoints(chart, static_cast<int>(state.range(0)));
+    FillPoints(run, static_cast<int>(state.range(0)));
     Repaint(state, chart);
 }
 BENCHMARK(BM_ChartRepaintWithoutFamilies)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // Every repaint at a new pressure: the families are computed again.
 void BM_ChartRepaintNewPressure(benchmark::State& state) {
-    CStaticGraph chart;
-    FillPoints(chart, static_cast<int>(state.range(0)));
+    CZephRun run;
+    CStaticGraph chart(run);
+    FillPoints(run, static_cast<int>(state.range(0)));
     int step = 0;
-    Repaint(state, chart, [&] { chart.PressureText = QString::number(1000.0 + (++step % 20)); });
+    Repaint(state, chart, [&] { run.SetPressureText(QString::number(1000.0 + (++step % 20))); });
 }
 BENCHMARK(BM_ChartRepaintNewPressure)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // One readout for a mouse position on a painted 1000 × 1000 chart, moving
 // over the sheet (no marker under it).
 void BM_Readout(benchmark::State& state) {
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.resize(1002, 1002);
     chart.grab();
     int step = 0;

@@ -14,10 +14,10 @@
 #include "corvo/corvoapp.h"
 #include "dialogs/dialoghost.h"
 #include "dialogs/fieldranges.h"
-#include "main/constants.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
-#include "resources/strings.h"
+#include "gui/ui.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/strings.h"
 
 // The capacity dialog: its controls, what it shows on opening and OK.
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "capacity/eqcconditions.h"
 #include "dialogs/processdlg.h"
+#include "run/eqcconditions.h"
 
 class QComboBox;
 

@@ -14,10 +14,10 @@
 #include "capacity/autoeqcdlg.h"
 #include "corvo/corvoapp.h"
 #include "corvo/message.h"
-#include "main/constants.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
-#include "resources/strings.h"
+#include "gui/ui.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/strings.h"
 
 // The capacity dialog while the user types: the wet bulb and relative
 // humidity boxes follow each other, the SHF boxes follow the loads, and the

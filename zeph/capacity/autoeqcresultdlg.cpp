@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/processdlg.h"
-#include "main/constants.h"
+#include "run/constants.h"
 #include "tolvex/checkdata.h"
 
 namespace {

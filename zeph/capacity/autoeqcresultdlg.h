@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "capacity/autocalret.h"
+#include "run/autocalret.h"
 
 class CDialogHost;
 class QDialog;

@@ -8,6 +8,7 @@
 #include "chart/staticgraph.h"
 #include "chart/zephgraph.h"
 #include "corvo/corvofunction.h"
+#include "run/zephrun.h"
 
 namespace {
 
@@ -19,17 +20,18 @@ constexpr double kGap = 0.03;
 }  // namespace
 
 QStringList TitleBlockLines(const CStaticGraph& chart, const ChartPageInfo& info) {
-    const bool si = chart.UnitMode == 1;
+    const RunState& run = chart.Run().State();
+    const bool si = run.unitMode == 1;
     const double factor = si ? CCorvoFunction().CALWKJ(2) : 1.0;
     QStringList lines;
     lines << info.system;
-    lines << QStringLiteral("大気圧 ") + chart.PressureText.trimmed() + QStringLiteral(" hPa");
+    lines << QStringLiteral("大気圧 ") + run.pressureText.trimmed() + QStringLiteral(" hPa");
     lines << QStringLiteral("日付 ") + info.date.toString(QStringLiteral("yyyy/MM/dd"));
     lines << QString();
     lines << QStringLiteral("No.  DB ℃  RH %  WB ℃  h ") +
                  (si ? QStringLiteral("kJ/kg(DA)") : QStringLiteral("kcal/kg(DA)")) +
                  QStringLiteral("  x kg/kg(DA)  名称");
-    for (const CZephData& p : chart.PointList) {
+    for (const CZephData& p : run.points) {
         const int style = static_cast<int>(p.Style);
         if (style < 0 || style > 2) continue;  // a record the chart does not draw
         lines << QString::asprintf("%d  %.1f  %.1f  %.1f  %.2f  %.5f  ", p.N, p.Db, p.Rh, p.Wb,

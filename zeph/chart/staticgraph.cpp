@@ -6,25 +6,32 @@
 #include <cstdint>
 
 #include "chart/chartreadout.h"
+#include "run/zephrun.h"
 #include "tolvex/checkdata.h"
 
-CStaticGraph::CStaticGraph(QWidget* parent) : QFrame(parent) {
+CStaticGraph::CStaticGraph(const CZephRun& run, QWidget* parent) : QFrame(parent), m_run(run) {
     setObjectName(QStringLiteral("5037"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     // The chart paints its whole client area itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    connect(&m_run, &CZephRun::pointsChanged, this, qOverload<>(&QWidget::update));
+    connect(&m_run, &CZephRun::viewChanged, this, qOverload<>(&QWidget::update));
 }
 
 CStaticGraph::~CStaticGraph() = default;
 
+const ViewRange& CStaticGraph::Range() const {
+    return m_run.State().range;
+}
+
 double CStaticGraph::Pressure() const {
-    return tolvex::CAtof(PressureText.toUtf8().constData());
+    return tolvex::CAtof(m_run.State().pressureText.toUtf8().constData());
 }
 
 void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
-    CZephGraph graph(MaxDb, MinDb, MaxXi, MinXi);
+    CZephGraph graph(Range().maxDb, Range().minDb, Range().maxXi, Range().minXi);
     graph.DrawChart(painter, client, Pressure());
     ScaleX = graph.ScaleX;
     ScaleY = graph.ScaleY;
@@ -32,7 +39,9 @@ void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
     Frame = graph.Frame;
 
     // The families depend on the view only, not on the size of the target.
-    const FamilyView view{MaxDb, MinDb, MaxXi, MinXi, Pressure(), UnitMode, Origin, ScaleX, ScaleY};
+    const FamilyView view{Range().maxDb, Range().minDb, Range().maxXi,
+                          Range().minXi, Pressure(),    m_run.State().unitMode,
+                          Origin,        ScaleX,        ScaleY};
     if (!m_familiesBuilt || !(view == m_familyView)) {
         m_familyGeometry = BuildFamilyGeometry(view);
         m_familyView = view;
@@ -41,7 +50,7 @@ void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
     if (!client.isEmpty()) DrawFamilies(painter, m_familyGeometry, Families);
 
     // Each point's lines before its own marker; later points over earlier.
-    for (const CZephData& record : PointList) {
+    for (const CZephData& record : m_run.State().points) {
         const CZephData point = record;
         switch (static_cast<int>(point.Style)) {
             case 0:
@@ -77,7 +86,8 @@ void CStaticGraph::paintEvent(QPaintEvent* /*event*/) {
 std::optional<QPointF> CStaticGraph::LogicalAt(QPoint pos) const {
     const QRect client = contentsRect();
     if (Frame == LogicalRect{} || client.width() <= 0 || client.height() <= 0) return {};
-    if (!CZephGraph::IsDrawableRange(MaxDb, MinDb, MaxXi, MinXi)) return {};
+    if (!CZephGraph::IsDrawableRange(Range().maxDb, Range().minDb, Range().maxXi, Range().minXi))
+        return {};
     const QRectF sheet = CZephGraph::SheetArea(client);
     const double px = double(pos.x()) - sheet.left();
     const double py = double(pos.y()) - sheet.top();
@@ -92,11 +102,10 @@ QList<CZephData> CStaticGraph::HitTest(QPoint pos) const {
     const std::int64_t lx = CZephGraph::TruncToInt(logical->x());
     const std::int64_t ly = CZephGraph::TruncToInt(logical->y());
 
-    for (const CZephData& record : PointList) {
+    for (const CZephData& record : m_run.State().points) {
         const int style = static_cast<int>(record.Style);
         if (style < 0 || style > 2) continue;
-        if (!(MinDb <= record.Db && record.Db <= MaxDb && MinXi <= record.Xi &&
-              record.Xi <= MaxXi)) {
+        if (!Range().Contains(record.GetValues())) {
             continue;  // not drawn, so not clickable
         }
         const QPoint p = CZephGraph::ToLogical(Origin, ScaleX, ScaleY, record.Db, record.Xi);
@@ -114,13 +123,15 @@ std::optional<QPointF> CStaticGraph::StateAt(QPoint pos) const {
     if (!hits.isEmpty()) return QPointF(hits.last().Db, hits.last().Xi);
     const double t = (logical->x() - Origin.x()) / ScaleX;
     const double x = (logical->y() - Origin.y()) / ScaleY;
-    if (!(MinDb <= t && t <= MaxDb && MinXi <= x && x <= MaxXi)) return {};
+    if (!(Range().minDb <= t && t <= Range().maxDb && Range().minXi <= x && x <= Range().maxXi))
+        return {};
     return QPointF(t, x);
 }
 
 QString CStaticGraph::ReadoutAt(QPoint pos) const {
     const std::optional<QPointF> state = StateAt(pos);
-    return state ? ReadoutText(state->x(), state->y(), Pressure(), UnitMode) : QString();
+    return state ? ReadoutText(state->x(), state->y(), Pressure(), m_run.State().unitMode)
+                 : QString();
 }
 
 void CStaticGraph::ShowReadout(const QString& text) {

@@ -12,11 +12,14 @@
 #include "chart/zephgraph.h"
 #include "corvo/zephdata.h"
 
+class CZephRun;
 class QPainter;
+struct ViewRange;
 
-// The chart control (identifier 5037): holds the points of the current
-// system, the pressure text and the view range, and repaints the chart with
-// every point and process line on each paint. A left click is matched
+// The chart control (identifier 5037): shows a run, repainting the chart at
+// the run's pressure, view range and unit mode with every point and process
+// line of its current system on each paint, and again whenever the run says
+// they changed; it owns neither the points nor the range. A left click is matched
 // against the plotted markers and reported with pointsHit(); other buttons
 // and the context-menu request go on to the parent. Moving the mouse over
 // the sheet reports the state under it with readoutChanged().
@@ -24,20 +27,13 @@ class CStaticGraph : public QFrame {
     Q_OBJECT
 
   public:
-    explicit CStaticGraph(QWidget* parent = nullptr);
+    // run must outlive the chart's use.
+    explicit CStaticGraph(const CZephRun& run, QWidget* parent = nullptr);
     ~CStaticGraph() override;
 
-    // The main window appends, reads and empties these directly and then
-    // calls update().
-    QList<CZephData> PointList;
-    QString PressureText = QStringLiteral("1013.25");
-    double MaxDb = 45.0;
-    double MinDb = -5.0;
-    double MaxXi = 0.035;
-    double MinXi = 0.0;
-    // The unit mode of enthalpy in the families and the readout: 0
-    // kcal/kg(DA), 1 kJ/kg(DA).
-    int UnitMode = 1;
+    // The run the chart shows.
+    const CZephRun& Run() const { return m_run; }
+
     // The line families drawn beneath the points.
     ChartFamilies Families;
 
@@ -87,6 +83,9 @@ class CStaticGraph : public QFrame {
     void leaveEvent(QEvent* event) override;
 
   private:
+    const ViewRange& Range() const;
+
+    const CZephRun& m_run;
     // The click's logical position for pos, with the mapping of the last
     // paint; nothing before it or for an unusable range.
     std::optional<QPointF> LogicalAt(QPoint pos) const;

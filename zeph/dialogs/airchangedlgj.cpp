@@ -14,11 +14,11 @@
 
 #include "corvo/corvoapp.h"
 #include "dialogs/dialoghost.h"
-#include "main/constants.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "resources/appicon.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/strings.h"
 #include "tolvex/checkdata.h"
 
 namespace {

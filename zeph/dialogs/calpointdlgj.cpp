@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "main/constants.h"
+#include "run/constants.h"
 
 CCalPointDlgJ::CCalPointDlgJ(CDialogHost* host, QWidget* parent)
     : CProcessDlg(329, QStringLiteral("CP"), host, parent) {

@@ -13,8 +13,8 @@
 
 #include "corvo/corvoapp.h"
 #include "dialogs/dialoghost.h"
-#include "main/constants.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/strings.h"
 #include "tolvex/checkdata.h"
 
 CCoilCapDlgJ::CCoilCapDlgJ(CDialogHost* host, QWidget* parent)

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "main/constants.h"
+#include "run/constants.h"
 
 CDeltaDlgJ::CDeltaDlgJ(CDialogHost* host, QWidget* parent)
     : CProcessDlg(334, QStringLiteral("Points Difference"), host, parent) {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "corvo/corvofunction.h"
-#include "main/constants.h"
+#include "run/constants.h"
 
 namespace zeph {
 

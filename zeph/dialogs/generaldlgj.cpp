@@ -14,9 +14,9 @@
 
 #include "corvo/corvoapp.h"
 #include "dialogs/dialoghost.h"
-#include "main/constants.h"
-#include "main/ui.h"
-#include "resources/strings.h"
+#include "gui/ui.h"
+#include "run/constants.h"
+#include "run/strings.h"
 #include "tolvex/checkdata.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "main/ui.h"
+#include "gui/ui.h"
 
 namespace {
 

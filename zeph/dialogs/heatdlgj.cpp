@@ -8,8 +8,8 @@
 
 #include "corvo/corvofunction.h"
 #include "dialogs/dialoghost.h"
-#include "main/constants.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/strings.h"
 #include "tolvex/checkdata.h"
 
 CHeatDlgJ::CHeatDlgJ(CDialogHost* host, QWidget* parent)

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "dialogs/dialoghost.h"
-#include "main/constants.h"
+#include "run/constants.h"
 
 CHHDlgJ::CHHDlgJ(CDialogHost* host, QWidget* parent)
     : CProcessDlg(339, QStringLiteral("Humidifyer"), host, parent) {

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "main/constants.h"
+#include "run/constants.h"
 
 CMixDlgJ::CMixDlgJ(CDialogHost* host, QWidget* parent)
     : CProcessDlg(333, QStringLiteral("Mix Point"), host, parent) {

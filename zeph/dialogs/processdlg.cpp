@@ -15,8 +15,8 @@
 #include <cmath>
 
 #include "dialogs/dialoghost.h"
-#include "main/constants.h"
-#include "main/ui.h"
+#include "gui/ui.h"
+#include "run/constants.h"
 #include "tolvex/checkdata.h"
 
 CProcessDlg::CProcessDlg(int templateId, const QString& caption, CDialogHost* host, QWidget* parent)

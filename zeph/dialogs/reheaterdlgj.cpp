@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "main/constants.h"
-#include "main/pointtext.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
 #include "tolvex/checkdata.h"
 
 CReHeaterDlgJ::CReHeaterDlgJ(CDialogHost* host, QWidget* parent)

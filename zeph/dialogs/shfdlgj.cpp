@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "dialogs/dialoghost.h"
-#include "main/constants.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/strings.h"
 
 CShfDlgJ::CShfDlgJ(CDialogHost* host, QWidget* parent)
     : CProcessDlg(IDD, QStringLiteral("Cooling (SHF)"), host, parent) {

@@ -9,8 +9,8 @@
 
 #include "corvo/corvofunction.h"
 #include "dialogs/dialoghost.h"
-#include "main/constants.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/strings.h"
 
 namespace {
 

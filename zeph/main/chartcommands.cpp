@@ -14,8 +14,9 @@
 
 #include "chart/chartpage.h"
 #include "chart/staticgraph.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
+#include "run/zephrun.h"
 
 // The chart's view commands: the line families shown (remembered between
 // runs), the cursor readout under the chart, and printing.
@@ -116,9 +117,7 @@ void CZephDlgJ::SetFamilyShown(int command, bool shown) {
 
 void CZephDlgJ::PrintChart() {
     UpdateData(true);
-    const QString name = m_strSystem.trimmed().isEmpty()
-                             ? QString::asprintf("System %d", m_nSystemCount + 1)
-                             : m_strSystem;
+    const QString name = m_strSystem.trimmed().isEmpty() ? m_run->NextSystemName() : m_strSystem;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(QPageLayout(QPageSize(LocalPaper()), QPageLayout::Landscape,
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));

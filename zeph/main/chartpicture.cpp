@@ -15,9 +15,10 @@
 
 #include "chart/chartpage.h"
 #include "chart/staticgraph.h"
-#include "main/fileui.h"
-#include "main/ui.h"
+#include "gui/fileui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
+#include "run/zephrun.h"
 #include "tolvex/exfilecontrol.h"
 #include "tolvex/stdiofile.h"
 
@@ -112,11 +113,11 @@ QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
 }  // namespace
 
 void CZephDlgJ::SaveChartBitmap() {
-    if (m_Graph->PointList.isEmpty()) {
+    if (m_run->State().points.isEmpty()) {
         return;
     }
     UpdateData(true);
-    const QString name = PictureName(m_strSystem, m_nSystemCount);
+    const QString name = PictureName(m_strSystem, m_run->State().systemCount);
     QImage image = ChartImage(*m_Graph, 1.0);
     if (image.isNull()) {
         zeph::ShowMessage(QStringLiteral("グラフの表示領域がないため、画像を保存できません。"),
@@ -144,7 +145,7 @@ void CZephDlgJ::SaveChartBitmap() {
 
 void CZephDlgJ::ExportChartPicture() {
     UpdateData(true);
-    const QString name = PictureName(m_strSystem, m_nSystemCount);
+    const QString name = PictureName(m_strSystem, m_run->State().systemCount);
     QString folder = zeph::DocumentsFolder();
     if (folder.isEmpty()) {
         folder = QDir::currentPath();

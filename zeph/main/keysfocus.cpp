@@ -3,7 +3,7 @@
 #include <QScrollArea>
 #include <QToolTip>
 
-#include "main/fieldedit.h"
+#include "gui/fieldedit.h"
 #include "main/zephdlgj.h"
 
 // The keys the main dialog takes before its controls (Enter, Escape, the

@@ -1,13 +1,13 @@
 #include <QLineEdit>
 
-#include "chart/staticgraph.h"
 #include "corvo/calc.h"
 #include "corvo/corvofunction.h"
-#include "main/constants.h"
-#include "main/fieldedit.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
+#include "gui/fieldedit.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/zephrun.h"
 #include "tolvex/checkdata.h"
 
 // The point box: solving an entry, showing a point, accepting and rejecting
@@ -47,71 +47,44 @@ void CZephDlgJ::CalcPoint() {
 }
 
 void CZephDlgJ::CalcPointAt(double P) {
-    m_strPointName = m_strName;
-
-    CDataManager data;
-    const std::string db = EngineText(m_strDb);
-    const std::string wb = EngineText(m_strWb);
-    const std::string rh = EngineText(m_strRh);
-    const std::string dp = EngineText(m_strDp);
-    const std::string xi = EngineText(m_strXi);
-    data.SetStrDb(db.c_str());
-    data.SetStrWb(wb.c_str());
-    data.SetStrRh(rh.c_str());
-    data.SetStrDp(dp.c_str());
-    if (m_strHi.isEmpty()) {
-        data.SetStrHi(nullptr);
-    } else {
-        // The box holds kJ/kg in SI mode; the engine takes kcal/kg. Ten
-        // significant digits keep the value exact to far below the display.
-        const double kcal = TextValue(m_strHi) / EnthalpyFactor();
-        const QByteArray hi = QString::asprintf("%.10g", kcal).toLatin1();
-        data.SetStrHi(hi.constData());
+    const CZephRun::PointEntry entry{m_strName, m_strDb, m_strWb, m_strRh,
+                                     m_strDp,   m_strHi, m_strXi};
+    switch (m_run->CalcPointAt(entry, P)) {
+        case CZephRun::SolveOutcome::Pending:
+            ShowCurrentPoint();
+            break;
+        case CZephRun::SolveOutcome::OutOfRange:
+            zeph::ShowMessage(zeph::OutOfRangeText(), MsgIcon::Exclamation, MsgButtons::Ok);
+            break;
+        case CZephRun::SolveOutcome::Refused:
+            break;
     }
-    data.SetStrXi(xi.c_str());
-
-    CCalc calc;
-    if (!calc.EnableCalCheck(&data)) {
-        return;
-    }
-    const _CORVO r = calc.Cal_CorvoPoint(&data, P);
-    if (InDisplayRange(r)) {
-        const CZephData record = MakePointRecord(r, m_nPointNo, m_strPointName, 2);
-        ShowPoint(record, m_strPointName, 1);
-    } else {
-        zeph::ShowMessage(zeph::OutOfRangeText(), MsgIcon::Exclamation, MsgButtons::Ok);
-    }
-}
-
-bool CZephDlgJ::InDisplayRange(const _CORVO& v) const {
-    return m_Graph->MinDb <= v.Db && v.Db <= m_Graph->MaxDb && m_Graph->MinXi <= v.Xi &&
-           v.Xi <= m_Graph->MaxXi;
-}
-
-CZephData CZephDlgJ::MakePointRecord(const _CORVO& v, int number, const QString& name, int style) {
-    CZephData record;
-    record.Style = static_cast<STYLE>(style);
-    record.N = number;
-    record.Pn = name.toStdString();
-    record.SetValues(v);
-    return record;
 }
 
 void CZephDlgJ::ShowPoint(const CZephData& record, const QString& name, int pending) {
-    m_editName->setText(name);
-    m_nStyle = record.Style;
-    m_Current = record.GetValues();
-    m_strPointName = name;
-    m_bPending = pending;
+    CurrentPoint current;
+    current.pending = pending;
+    current.style = record.Style;
+    current.name = name;
+    current.values = record.GetValues();
+    m_run->SetCurrent(current);
+    ShowCurrentPoint();
+}
+
+void CZephDlgJ::ShowCurrentPoint() {
+    const CurrentPoint& current = m_run->State().current;
+    const _CORVO& v = current.values;
+    const double factor = m_run->EnthalpyFactor();
+    m_editName->setText(current.name);
     m_bWithdrawn = false;
 
-    m_editDb->setText(Format("%6.2f", record.Db));
-    m_editWb->setText(Format("%6.2f", record.Wb));
-    m_editRh->setText(Format("%6.2f", record.Rh));
-    m_editDp->setText(Format("%6.2f", record.Dp));
-    m_editHi->setText(Format("%9.5f", record.Hi * EnthalpyFactor()));
-    m_editXi->setText(Format("%9.5f", record.Xi));
-    m_editDn->setText(Format("%9.5f", record.Dn));
+    m_editDb->setText(Format("%6.2f", v.Db));
+    m_editWb->setText(Format("%6.2f", v.Wb));
+    m_editRh->setText(Format("%6.2f", v.Rh));
+    m_editDp->setText(Format("%6.2f", v.Dp));
+    m_editHi->setText(Format("%9.5f", v.Hi * factor));
+    m_editXi->setText(Format("%9.5f", v.Xi));
+    m_editDn->setText(Format("%9.5f", v.Dn));
 }
 
 void CZephDlgJ::AcceptPoint() {
@@ -121,7 +94,7 @@ void CZephDlgJ::AcceptPoint() {
         zeph::Ui().Beep();
         return;
     }
-    AddCurrentPoint(m_bPending);
+    AddCurrentPoint(m_run->State().current.pending);
     RejectPoint();
 }
 
@@ -136,26 +109,12 @@ void CZephDlgJ::RejectPoint() {
 
 int CZephDlgJ::AddCurrentPoint(int add) {
     UpdateData(true);
-    if (add == 1) {
-        ++m_nPointNo;
-        _CORVO values = m_Current;
-        values.Mt = 0.0;  // the auxiliary temperature stays with the process
-        AppendPoint(MakePointRecord(values, m_nPointNo, m_strPointName, m_nStyle));
-    }
-    return m_nPointNo;
-}
-
-void CZephDlgJ::AppendPoint(const CZephData& record) {
-    m_Graph->PointList.append(record);
-    m_Graph->update();
+    return m_run->AddCurrentPoint(add);
 }
 
 void CZephDlgJ::ClearCurrent() {
-    m_bPending = 0;
     m_bWithdrawn = false;
-    m_nStyle = 2;
-    m_strPointName.clear();
-    m_Current = _CORVO{};
+    m_run->ClearCurrent();
 }
 
 void CZephDlgJ::ClearFields(int keep) {
@@ -169,7 +128,7 @@ void CZephDlgJ::ClearFields(int keep) {
         }
     }
     m_editDn->clear();
-    m_nStyle = 2;
+    m_run->SetCurrentStyle(zeph::kStylePlain);
     UpdateData(true);
 }
 
@@ -189,29 +148,17 @@ void CZephDlgJ::LockFields() {
 }
 
 int CZephDlgJ::GetPointCount() const {
-    return static_cast<int>(m_Graph->PointList.size());
+    return m_run->GetPointCount();
 }
 
 _CORVO CZephDlgJ::GetPointValues(int n) const {
-    if (n < 1 || n > GetPointCount()) {
-        return zeph::FailedState();
-    }
-    return m_Graph->PointList.at(n - 1).GetValues();
-}
-
-QString CZephDlgJ::GetPointName(int n) const {
-    if (n < 1 || n > GetPointCount()) {
-        return {};
-    }
-    return QString::fromStdString(m_Graph->PointList.at(n - 1).Pn);
+    return m_run->GetPointValues(n);
 }
 
 void CZephDlgJ::ShowStoredPoint(int n) {
     ClearCurrent();
-    const QString name = GetPointName(n);
-    const _CORVO values = GetPointValues(n);
-    const CZephData record = MakePointRecord(values, n, name, 3);
-    ShowPoint(record, name, record.Db != zeph::kFailed ? 1 : 0);
+    m_run->ShowStoredPoint(n);
+    ShowCurrentPoint();
     LockFields();
 }
 
@@ -245,7 +192,7 @@ void CZephDlgJ::OnConstantProperty(int command) {
 }
 
 void CZephDlgJ::OnValueEdited(CFieldEdit* box) {
-    if (m_bPending == 1 && !box->isReadOnly()) {
+    if (m_run->State().current.pending == 1 && !box->isReadOnly()) {
         ClearCurrent();
         m_bWithdrawn = true;
     }

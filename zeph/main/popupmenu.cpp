@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "chart/staticgraph.h"
 #include "dialogs/coilcapdlgj.h"
 #include "dialogs/generaldlgj.h"
 #include "main/aboutdlg.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 
 // The context menu of the main dialog (tool windows, constant properties,
 // view range, chart pictures) and the About box at its end.
@@ -41,7 +41,7 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
     menu->addMenu(CreateFamiliesMenu(menu));
     menu->addSeparator();
-    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), !m_Graph->PointList.isEmpty());
+    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), !m_run->State().points.isEmpty());
     add(ID_EXPORT_PICTURE, QStringLiteral("画像ファイルに保存 (PNG / PDF)..."), true);
     add(ID_PRINT, QStringLiteral("印刷..."), true)->setShortcut(QKeySequence::Print);
     const QString about = LoadResString(101);

@@ -5,18 +5,19 @@
 #include "dialogs/airchangedlgj.h"
 #include "dialogs/reheaterdlgj.h"
 #include "dialogs/shfdlgj.h"
-#include "main/constants.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 
 // Cooling along the SHF line: the coil outlet, the reheat choices (a fixed
 // supply temperature, or the air-change table) and the air flow for a
 // supply temperature used by the capacity calculation.
 
-using zeph::kAirDensity;
 using zeph::kFailed;
+using zeph::kNoFixedOutlet;
 using zeph::kStyleProcess;
 
 namespace {
@@ -26,11 +27,6 @@ namespace {
 constexpr double kMinOffCoilTemp = 10.0;
 // Margin below the contact state's dry bulb for that lower limit, K.
 constexpr double kContactMargin = 2.0;
-// Outlet temperature code of cal_SHF: no outlet temperature fixed.
-constexpr double kNoFixedOutlet = 99.0;
-
-const QString kLabelOff = QStringLiteral("OFF");
-const QString kLabelSupply = QStringLiteral("S.A");
 
 }  // namespace
 
@@ -83,10 +79,10 @@ int CZephDlgJ::ProcCooling(int autoCalc, int reheat, int A, double SHF, double C
     const double tOff = r.Mt;
 
     if (reheat == 1 && r.Db != kFailed) {
-        if (!ResultStep(r, kLabelOff, kStyleProcess, OriginOf(a), ResultAdd::Pending)) {
+        if (!ResultStep(r, zeph::kLabelCoilOff, kStyleProcess, OriginOf(a), ResultAdd::Pending)) {
             return 0;
         }
-        return m_nPointNo + 1;
+        return m_run->State().pointNo + 1;
     }
     if (reheat == 1) {
         zeph::ShowMessage(zeph::LoadResString(6100), zeph::MsgIcon::Question);
@@ -118,15 +114,15 @@ int CZephDlgJ::ProcSupplyFixedTemp(int /*A*/, const _CORVO& a, int mode, double 
                                    double t, double P) {
     const CCorvoApp corvo;
     const _CORVO s = corvo.cal_SHF_FixedSaTemp(a, SHF, t, P);
-    if (!ResultStep(s, kLabelSupply, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
+    if (!ResultStep(s, zeph::kLabelSupply, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
         return 0;
     }
     if (mode == 1) {
         // The coil outlet at the supply air's humidity.
         const _CORVO o = corvo.cal_RHX(CF * 100.0, s.Xi, P);
-        ResultStep(o, kLabelOff, kStyleProcess, OriginOf(s), ResultAdd::AtOnce);
+        ResultStep(o, zeph::kLabelCoilOff, kStyleProcess, OriginOf(s), ResultAdd::AtOnce);
     }
-    return m_nPointNo;
+    return m_run->State().pointNo;
 }
 
 int CZephDlgJ::ProcSupplyByAirChange(int /*A*/, const _CORVO& a, double SHF, double CF, double tOff,
@@ -139,8 +135,8 @@ int CZephDlgJ::ProcSupplyByAirChange(int /*A*/, const _CORVO& a, double SHF, dou
     dlg.MinOffCoilTemp = tOff;
     // The room and loads of the capacity conditions, once the capacity
     // dialog has stored them (the capacity calculation comes here with them).
-    if (m_EqcInput.floorArea > 0.0 && m_EqcInput.ceilingHeight > 0.0) {
-        const EqcConditions& c = m_EqcInput;
+    if (m_run->State().eqcInput.floorArea > 0.0 && m_run->State().eqcInput.ceilingHeight > 0.0) {
+        const EqcConditions& c = m_run->State().eqcInput;
         dlg.RoomVolumeText = zeph::Format("%8.0f", c.floorArea * c.ceilingHeight);
         dlg.TotalHeatText = zeph::Format("%10.0f", c.fanLoad + c.maxSensible + c.maxLatent);
         UpdateData(false);
@@ -153,48 +149,16 @@ int CZephDlgJ::ProcSupplyByAirChange(int /*A*/, const _CORVO& a, double SHF, dou
     const CCorvoApp corvo;
     const double V = dlg.AirChanges * dlg.RoomVolume;  // m³/h
     const _CORVO s = corvo.cal_SHF_AirQtyTh(a, SHF, CF, dlg.TotalHeat, V, P);
-    if (!ResultStep(s, kLabelSupply, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
+    if (!ResultStep(s, zeph::kLabelSupply, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
         return 0;
     }
     const _CORVO o = corvo.cal_RHX(CF * 100.0, s.Xi, P);
-    ResultStep(o, kLabelOff, kStyleProcess, OriginOf(s), ResultAdd::AtOnce);
-    return m_nPointNo;
+    ResultStep(o, zeph::kLabelCoilOff, kStyleProcess, OriginOf(s), ResultAdd::AtOnce);
+    return m_run->State().pointNo;
 }
 
 double CZephDlgJ::AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff,
                                        double Q) {
     ClearCurrent();
-    const _CORVO a = GetPointValues(A);
-    if (a.Db == kFailed) {
-        return 0.0;
-    }
-    const CCorvoApp corvo;
-    const _CORVO r = corvo.cal_SHF(a, SHF, CF, kNoFixedOutlet, P, tOff);
-    double t = 0.0;
-    double h = 0.0;  // enthalpy of the supply state, kcal/kg
-    if (r.Db == kFailed) {
-        // The coil line stops at the limit: the state on the SHF line there.
-        t = r.Mt;
-        h = r.Hi;
-    } else if (r.Db > tOff) {
-        // The coil cannot go down to tOff: supply at the coil outlet.
-        t = r.Db;
-        h = r.Hi;
-    } else {
-        // Supply air at tOff on the line from the coil outlet to the room.
-        const _CORVO s = corvo.cal_SHFOnPointDt(r, a, a.Db - tOff, P);
-        t = s.Db;
-        h = s.Hi;
-    }
-    if (t == kFailed || h == kFailed) {
-        return 0.0;
-    }
-    tOff = t;
-    const double dh = a.Hi - h;
-    // No enthalpy taken from the room: no air flow carries the heat.
-    if (!(dh > 0.0)) {
-        return 0.0;
-    }
-    const double flow = Q / (dh * kAirDensity);
-    return std::isfinite(flow) ? flow : 0.0;
+    return m_run->AirflowForSupplyTemp(A, SHF, CF, P, tOff, Q);
 }

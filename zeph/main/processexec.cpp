@@ -1,26 +1,12 @@
-#include "chart/staticgraph.h"
-#include "main/constants.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/zephrun.h"
 #include "tolvex/checkdata.h"
 
 // What every process shares: the buttons, the pressure it runs at, and the
 // step that puts its result into the point box or abandons it.
-
-CZephDlgJ::Origins CZephDlgJ::OriginOf(const _CORVO& a) {
-    Origins o;
-    o.db1 = a.Db;
-    o.xi1 = a.Xi;
-    return o;
-}
-
-CZephDlgJ::Origins CZephDlgJ::OriginOf(const _CORVO& a, const _CORVO& b) {
-    Origins o = OriginOf(a);
-    o.db2 = b.Db;
-    o.xi2 = b.Xi;
-    return o;
-}
 
 double CZephDlgJ::ProcessPressure() {
     UpdateData(true);
@@ -29,22 +15,22 @@ double CZephDlgJ::ProcessPressure() {
 
 bool CZephDlgJ::ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
                            ResultAdd add) {
-    if (!InDisplayRange(r)) {
+    if (!PresentResult(m_run->ResultStep(r, label, style, origins, add))) {
+        return false;
+    }
+    if (add == ResultAdd::AtOnce) {
+        UpdateData(true);  // as adding a point does
+    }
+    return true;
+}
+
+bool CZephDlgJ::PresentResult(bool produced) {
+    if (!produced) {
         AbandonProcess();
         return false;
     }
-    CZephData record = MakePointRecord(r, m_nPointNo, label, style);
-    record.Db1 = origins.db1;
-    record.Xi1 = origins.xi1;
-    record.Db2 = origins.db2;
-    record.Xi2 = origins.xi2;
-    ShowPoint(record, label, 1);
+    ShowCurrentPoint();
     LockFields();
-    if (add == ResultAdd::AtOnce) {
-        AddCurrentPoint(1);
-        // In the list now: a Yes must not add it a second time.
-        m_bPending = 0;
-    }
     return true;
 }
 

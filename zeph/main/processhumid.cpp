@@ -2,10 +2,11 @@
 
 #include "corvo/corvoapp.h"
 #include "dialogs/hhdlgj.h"
-#include "main/constants.h"
-#include "main/ui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 
 // Humidification by steam or by hot water: the button that runs its dialog,
 // and the three operations. A humidifier may not take the air above 95 %;
@@ -22,10 +23,6 @@ namespace {
 
 constexpr double kSteamEnthalpy = 641.0;  // kcal/kg, the humidifying steam
 constexpr double kMaxHumidity = 95.0;     // %, the most a humidifier gives
-
-QString HumLabel() {
-    return QStringLiteral("Hum");
-}
 
 // Ends a humidification that produces nothing (a question declined, water
 // too cold): the point box emptied and editable again.
@@ -46,7 +43,7 @@ bool PreheatAccepted() {
 std::optional<_CORVO> AddPreheating(CZephDlgJ& d, const _CORVO& a, double dT, double P) {
     d.ClearCurrent();
     const _CORVO c = CCorvoApp().cal_Heat_Temp(a, dT, P);
-    if (!d.ResultStep(c, QStringLiteral("Heat"), kStyleProcess, CZephDlgJ::OriginOf(a),
+    if (!d.ResultStep(c, zeph::kLabelHeat, kStyleProcess, CZephDlgJ::OriginOf(a),
                       CZephDlgJ::ResultAdd::AtOnce)) {
         return std::nullopt;
     }
@@ -85,7 +82,7 @@ bool CZephDlgJ::ProcHumSteam(int A, int B, double P) {
         return false;
     }
     if (h >= s.Hi) {
-        return ResultStep(e.cal_HX(h, b.Xi, P), HumLabel(), kStyleProcess, OriginOf(a),
+        return ResultStep(e.cal_HX(h, b.Xi, P), zeph::kLabelHumidify, kStyleProcess, OriginOf(a),
                           ResultAdd::Pending);
     }
     if (!PreheatAccepted()) {
@@ -103,7 +100,7 @@ bool CZephDlgJ::ProcHumSteam(int A, int B, double P) {
         return false;
     }
     const _CORVO r = e.cal_HX(c->Hi + e.cal_Udx(kSteamEnthalpy, b.Xi - c->Xi), b.Xi, P);
-    return ResultStep(r, HumLabel(), kStyleProcess, OriginOf(*c), ResultAdd::Pending);
+    return ResultStep(r, zeph::kLabelHumidify, kStyleProcess, OriginOf(*c), ResultAdd::Pending);
 }
 
 // Water that is not heated humidifies at constant enthalpy.
@@ -123,7 +120,7 @@ bool CZephDlgJ::ProcHumHotWater(int A, int B, double P) {
         return false;
     }
     if (s1.Xi >= s2.Xi) {
-        return ResultStep(e.cal_HX(a.Hi, b.Xi, P), HumLabel(), kStyleProcess, OriginOf(a),
+        return ResultStep(e.cal_HX(a.Hi, b.Xi, P), zeph::kLabelHumidify, kStyleProcess, OriginOf(a),
                           ResultAdd::Pending);
     }
     if (!PreheatAccepted()) {
@@ -140,8 +137,8 @@ bool CZephDlgJ::ProcHumHotWater(int A, int B, double P) {
     if (!c) {
         return false;
     }
-    return ResultStep(e.cal_RHH(kMaxHumidity, c->Hi, P), HumLabel(), kStyleProcess, OriginOf(*c),
-                      ResultAdd::Pending);
+    return ResultStep(e.cal_RHH(kMaxHumidity, c->Hi, P), zeph::kLabelHumidify, kStyleProcess,
+                      OriginOf(*c), ResultAdd::Pending);
 }
 
 // Hot water at tw moves the air along the line towards saturated air at
@@ -165,5 +162,5 @@ bool CZephDlgJ::ProcHumHotWaterTemp(int A, int B, double tw, double P) {
     }
     const double u = (w.Hi - a.Hi) / (w.Xi - a.Xi);
     const _CORVO r = e.cal_HX(a.Hi + e.cal_Udx(u, b.Xi - a.Xi), b.Xi, P);
-    return ResultStep(r, HumLabel(), kStyleProcess, OriginOf(a), ResultAdd::Pending);
+    return ResultStep(r, zeph::kLabelHumidify, kStyleProcess, OriginOf(a), ResultAdd::Pending);
 }

@@ -1,30 +1,14 @@
-#include <utility>
-
-#include "corvo/corvoapp.h"
 #include "dialogs/calpointdlgj.h"
 #include "dialogs/deltadlgj.h"
 #include "dialogs/heatdlgj.h"
 #include "dialogs/mixdlgj.h"
 #include "dialogs/slopcaldlgj.h"
-#include "main/constants.h"
 #include "main/zephdlgj.h"
+#include "run/zephrun.h"
 
 // Heating, mixing, points on the line between two points, point
 // differences and the display of a stored point: the buttons that run
-// their dialogs, and the operations behind them.
-
-using zeph::kStyleHidden;
-using zeph::kStyleMix;
-using zeph::kStylePlain;
-using zeph::kStyleProcess;
-
-namespace {
-
-QString HeatLabel() {
-    return QStringLiteral("Heat");
-}
-
-}  // namespace
+// their dialogs, and the run's operations behind them presented.
 
 void CZephDlgJ::OnHeatCommand() {
     CHeatDlgJ dlg(this, this);
@@ -82,65 +66,32 @@ void CZephDlgJ::OnShowPointCommand() {
 
 void CZephDlgJ::ProcDelta(int A, int B) {
     ClearCurrent();
-    const _CORVO r = CCorvoApp().cal_Dlt(GetPointValues(A), GetPointValues(B));
-    // A difference is not a state: it is not tested against the view range,
-    // and the chart does not draw it.
-    const CZephData record = MakePointRecord(r, m_nPointNo, QString(), kStyleHidden);
-    ShowPoint(record, QString(), r.Db != zeph::kFailed ? 1 : 0);
+    m_run->ProcDelta(A, B);
+    ShowCurrentPoint();
     LockFields();
 }
 
 bool CZephDlgJ::ProcHeatByAir(int A, double Q, double V, double SHF, double P) {
     ClearCurrent();
-    const _CORVO a = GetPointValues(A);
-    const _CORVO r = CCorvoApp().cal_Heat_Air(a, Q, V, SHF, P);
-    return ResultStep(r, HeatLabel(), kStyleProcess, OriginOf(a), ResultAdd::Pending);
+    return PresentResult(m_run->ProcHeatByAir(A, Q, V, SHF, P));
 }
 
-CZephData CZephDlgJ::ProcHeatByTemp(int A, double dT, double P) {
+bool CZephDlgJ::ProcHeatByTemp(int A, double dT, double P) {
     ClearCurrent();
-    const _CORVO a = GetPointValues(A);
-    const _CORVO r = CCorvoApp().cal_Heat_Temp(a, dT, P);
-    const Origins origins = OriginOf(a);
-    ResultStep(r, HeatLabel(), kStyleProcess, origins, ResultAdd::Pending);
-    CZephData record = MakePointRecord(r, m_nPointNo, HeatLabel(), kStyleProcess);
-    record.Db1 = origins.db1;
-    record.Xi1 = origins.xi1;
-    return record;
+    return PresentResult(m_run->ProcHeatByTemp(A, dT, P));
 }
 
 bool CZephDlgJ::ProcMix(int A, int B, double ratio, double P) {
     ClearCurrent();
-    const _CORVO a = GetPointValues(A);
-    const _CORVO b = GetPointValues(B);
-    const _CORVO r = CCorvoApp().cal_Mix(a, b, ratio, P);
-    return ResultStep(r, QStringLiteral("Mix"), kStyleMix, OriginOf(a, b), ResultAdd::Pending);
+    return PresentResult(m_run->ProcMix(A, B, ratio, P));
 }
 
-// The engine measures the distance from the second point of the pair. The
-// dialog asks for it from A, the warmer point, so the pair goes colder
-// first (ties by enthalpy): the point then lies on the segment, and (A, B)
-// and (B, A) give the same point.
 bool CZephDlgJ::ProcSlopeDt(int A, int B, double dDb, double P) {
     ClearCurrent();
-    _CORVO first = GetPointValues(A);
-    _CORVO second = GetPointValues(B);
-    if (first.Db > second.Db || (first.Db == second.Db && first.Hi > second.Hi)) {
-        std::swap(first, second);
-    }
-    const _CORVO r = CCorvoApp().cal_SHFOnPointDt(first, second, dDb, P);
-    return ResultStep(r, QStringLiteral("B.P"), kStylePlain, Origins{}, ResultAdd::Pending);
+    return PresentResult(m_run->ProcSlopeDt(A, B, dDb, P));
 }
 
-// As ProcSlopeDt, with the distance measured in enthalpy from the point of
-// higher enthalpy (ties by dry bulb).
 bool CZephDlgJ::ProcSlopeDh(int A, int B, double dh, double P) {
     ClearCurrent();
-    _CORVO first = GetPointValues(A);
-    _CORVO second = GetPointValues(B);
-    if (first.Hi > second.Hi || (first.Hi == second.Hi && first.Db > second.Db)) {
-        std::swap(first, second);
-    }
-    const _CORVO r = CCorvoApp().cal_SHFOnPointDh(first, second, dh, P);
-    return ResultStep(r, QStringLiteral("B.P"), kStylePlain, Origins{}, ResultAdd::Pending);
+    return PresentResult(m_run->ProcSlopeDh(A, B, dh, P));
 }

@@ -2,13 +2,13 @@
 #include <QPushButton>
 
 #include "capacity/autoeqcresultdlg.h"
-#include "capacity/writefile.h"
-#include "chart/staticgraph.h"
-#include "main/fieldedit.h"
-#include "main/fileui.h"
-#include "main/ui.h"
+#include "gui/fieldedit.h"
+#include "gui/fileui.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/strings.h"
+#include "run/writefile.h"
+#include "run/zephrun.h"
 
 // Reset, finish and close: the archive of finished systems and the end of
 // the run.
@@ -17,29 +17,16 @@ void CZephDlgJ::ResetSystem() {
     // The system box may have been edited since the last exchange; the name
     // archived is the one the user sees.
     UpdateData(true);
-    m_AllPoints.append(m_Graph->PointList);
-    // A capacity result produced since the last archive goes with this
-    // system, once.
-    if (m_bEqcPending == 1) {
-        m_EqcResults.append(m_EqcResult);
-        m_bEqcPending = 0;
-    }
-    // Conditions stored for this system, run or not, end with it: the next
+    const CZephRun::ResetOutcome outcome = m_run->ResetSystem(m_strSystem);
+    // Conditions stored for this system, run or not, ended with it: the next
     // system is not calculated from them.
-    m_EqcInput = EqcConditions{};
     m_btnAutoCalc->setEnabled(false);
-    if (m_AllPoints.size() > m_nArchivedCount) {
-        m_nArchivedCount = static_cast<int>(m_AllPoints.size());
-        m_SystemNames.append(m_strSystem);
-        ++m_nSystemCount;
-        m_Graph->PointList.clear();
-        m_Graph->update();
+    if (outcome.systemFinished) {
         ClearCurrent();
         SetFieldLock(0);
         ClearFields(0);
-        m_nPointNo = 0;
     }
-    m_strSystem = QString::asprintf("System %d", m_nSystemCount + 1);
+    m_strSystem = m_run->NextSystemName();
     m_editSystem->setText(m_strSystem);
     m_editSystem->setReadOnly(false);
     m_editSystem->setFocus(Qt::OtherFocusReason);
@@ -51,17 +38,11 @@ void CZephDlgJ::ResetSystem() {
 
 void CZephDlgJ::OnOK() {
     UpdateData(true);
-    // Only a result not yet archived: never a default or an earlier one.
-    if (m_bEqcPending == 1) {
-        m_EqcResults.append(m_EqcResult);
-    }
-    m_SystemNames.append(m_strSystem);
-    m_AllPoints.append(m_Graph->PointList);
-    if (!m_AllPoints.isEmpty()) {
+    m_run->FinishRun(m_strSystem);
+    if (!m_run->State().allPoints.isEmpty()) {
         OfferReport();
     }
-    m_Graph->PointList.clear();
-    m_bEqcPending = 0;
+    m_run->EndRun();
     DeleteToolWindows();
     m_pEqcResultDlg->DestroyWindow();
     QDialog::done(QDialog::Accepted);
@@ -75,7 +56,7 @@ void CZephDlgJ::OfferReport() {
                               zeph::MsgButtons::YesNo) != zeph::MsgAnswer::Yes) {
             return;
         }
-        CWriteFile report(ReportData{m_AllPoints, m_SystemNames, m_EqcResults});
+        CWriteFile report(ReportOf(m_run->State()));
         if (report.Write(QStringLiteral("ZephData"), zeph::DocumentsFolder()) ==
             CWriteFile::Result::Written) {
             return;

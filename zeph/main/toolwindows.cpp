@@ -1,8 +1,8 @@
-#include "chart/staticgraph.h"
 #include "dialogs/coilcapdlgj.h"
 #include "dialogs/generaldlgj.h"
 #include "dialogs/graphviewrangedlg.h"
 #include "main/zephdlgj.h"
+#include "run/zephrun.h"
 
 // The tool windows beside the chart (calculator, coil capacity) and the
 // view-range dialog.
@@ -51,16 +51,13 @@ void CZephDlgJ::OnCapCommand() {
 
 void CZephDlgJ::OnViewRangeDialog() {
     CGraphViewRangeDlg dlg(this, this);
-    dlg.MaxDb = m_Graph->MaxDb;
-    dlg.MinDb = m_Graph->MinDb;
-    dlg.MaxXi = m_Graph->MaxXi * 1000.0;  // kg/kg → g/kg
-    dlg.MinXi = m_Graph->MinXi * 1000.0;
+    const ViewRange& shown = m_run->State().range;
+    dlg.MaxDb = shown.maxDb;
+    dlg.MinDb = shown.minDb;
+    dlg.MaxXi = shown.maxXi * 1000.0;  // kg/kg → g/kg
+    dlg.MinXi = shown.minXi * 1000.0;
     if (dlg.DoModal() != QDialog::Accepted) {
         return;
     }
-    m_Graph->MaxDb = dlg.MaxDb;
-    m_Graph->MinDb = dlg.MinDb;
-    m_Graph->MaxXi = dlg.MaxXi / 1000.0;
-    m_Graph->MinXi = dlg.MinXi / 1000.0;
-    m_Graph->update();
+    m_run->SetViewRange(ViewRange{dlg.MaxDb, dlg.MinDb, dlg.MaxXi / 1000.0, dlg.MinXi / 1000.0});
 }

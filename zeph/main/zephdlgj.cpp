@@ -21,12 +21,13 @@
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
 #include "dialogs/fieldranges.h"
-#include "main/fieldedit.h"
-#include "main/fileui.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
+#include "gui/fieldedit.h"
+#include "gui/fileui.h"
+#include "gui/ui.h"
 #include "resources/appicon.h"
-#include "resources/strings.h"
+#include "run/pointtext.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 #include "tolvex/checkdata.h"
 
 // Construction of the main dialog, its controls, data exchange, keys, focus
@@ -47,10 +48,7 @@ constexpr int kErrorStrings[] = {6111, 6112, 6113, 6114, 6115, 6116, 6117, 6118,
 
 // View-range presets L, M, H: maximum and minimum dry bulb (°C), maximum
 // and minimum humidity ratio (kg/kg(DA)).
-struct RangePreset {
-    double maxDb, minDb, maxXi, minXi;
-};
-constexpr RangePreset kRangePresets[] = {
+constexpr ViewRange kRangePresets[] = {
     {20.0, -30.0, 0.01, 0.0},
     {45.0, -5.0, 0.035, 0.0},
     {60.0, 0.0, 0.055, 0.0},
@@ -72,6 +70,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     setWindowIcon(m_hIcon);
     setSizeGripEnabled(true);
 
+    m_run = new CZephRun(this);
     BuildControls();
     // The capacity result window is a child, so that it takes input while
     // this dialog runs modally; closed, it asks to be destroyed.
@@ -80,11 +79,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
             [this] { m_pEqcResultDlg->DestroyWindow(); });
 
     // The view range starts at the "M" preset.
-    const RangePreset& m = kRangePresets[1];
-    m_Graph->MaxDb = m.maxDb;
-    m_Graph->MinDb = m.minDb;
-    m_Graph->MaxXi = m.maxXi;
-    m_Graph->MinXi = m.minXi;
+    m_run->SetViewRange(kRangePresets[1]);
 
     m_engineMessages = std::make_unique<zeph::CEngineMessageGuard>();
     m_fileDialogs = std::make_unique<zeph::CFileUiGuard>();
@@ -140,7 +135,7 @@ void CZephDlgJ::BuildControls() {
         return button;
     };
 
-    m_Graph = new CStaticGraph(this);
+    m_Graph = new CStaticGraph(*m_run, this);
     m_Graph->setObjectName(QString::number(IDC_GRAPH));
     m_Graph->setMinimumSize(280, 260);
     m_Graph->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -316,12 +311,12 @@ void CZephDlgJ::OnInitDialog() {
     UpdateData(false);
     ClearCurrent();
     m_comboRange->setCurrentIndex(1);
-    m_comboUnit->setCurrentIndex(m_nUnitMode);
+    m_comboUnit->setCurrentIndex(m_run->State().unitMode);
     SetUnitMode();
-    m_Graph->PressureText = m_strPressure;
-    m_strSystem = QString::asprintf("System %d", m_nSystemCount + 1);
+    m_run->SetPressureText(m_strPressure);
+    m_strSystem = m_run->NextSystemName();
     m_editSystem->setText(m_strSystem);
-    if (m_bEqcPending == 1) {
+    if (m_run->State().eqcPending == 1) {
         m_btnAutoCalc->setEnabled(true);
     }
 }
@@ -375,12 +370,11 @@ CFieldEdit* CZephDlgJ::ValueBox(int index) const {
     }
 }
 
-double CZephDlgJ::EnthalpyFactor() const {
-    // kcal/kg → the unit of the enthalpy box: 1 in kcal mode, 4.186… kJ/kcal.
-    return CCorvoFunction().CALWKJ(m_nUnitMode < 1 ? 0 : 2);
-}
-
 // --- dialog commands ------------------------------------------------------------
+
+int CZephDlgJ::UnitMode() const {
+    return m_run->State().unitMode;
+}
 
 QString CZephDlgJ::PressureText() const {
     return m_editPressure->text();
@@ -399,40 +393,36 @@ void CZephDlgJ::ShowError(int code) {
 }
 
 void CZephDlgJ::SetUnitMode() {
-    const int previous = m_nUnitMode;
+    const int previous = m_run->State().unitMode;
     switch (m_comboUnit->currentIndex()) {
         case 0:
-            m_nUnitMode = 0;
+            m_run->SetUnitMode(0);
             m_staticHiLabel->setText(LoadResString(6200));
             break;
         case 1:
-            m_nUnitMode = 1;
+            m_run->SetUnitMode(1);
             m_staticHiLabel->setText(LoadResString(6202));
             break;
         default:
             break;
     }
-    if (m_Current.Hi != 0.0) {
-        m_editHi->setText(Format("%9.5f", m_Current.Hi * EnthalpyFactor()));
-    } else if (previous != m_nUnitMode && IsNumberText(m_editHi->text())) {
+    if (m_run->State().current.values.Hi != 0.0) {
+        m_editHi->setText(
+            Format("%9.5f", m_run->State().current.values.Hi * m_run->EnthalpyFactor()));
+    } else if (previous != m_run->State().unitMode && IsNumberText(m_editHi->text())) {
         // An enthalpy the user typed follows the unit too; left as it was,
         // 41.86 kJ/kg would silently become 41.86 kcal/kg.
         CCorvoFunction f;
         const double kcal = TextValue(m_editHi->text()) / f.CALWKJ(previous < 1 ? 0 : 2);
-        m_editHi->setText(Format("%9.5f", kcal * EnthalpyFactor()));
+        m_editHi->setText(Format("%9.5f", kcal * m_run->EnthalpyFactor()));
     }
-    m_Graph->UnitMode = m_nUnitMode;
     m_Graph->update();
     UpdateData(true);
 }
 
 void CZephDlgJ::OnRangeSelected(int index) {
     if (index >= 0 && index < static_cast<int>(std::size(kRangePresets))) {
-        const RangePreset& p = kRangePresets[index];
-        m_Graph->MaxDb = p.maxDb;
-        m_Graph->MinDb = p.minDb;
-        m_Graph->MaxXi = p.maxXi;
-        m_Graph->MinXi = p.minXi;
+        m_run->SetViewRange(kRangePresets[index]);
     }
     m_Graph->update();
 }
@@ -442,8 +432,7 @@ void CZephDlgJ::OnPressureLeft() {
         return;
     }
     UpdateData(true);
-    m_Graph->PressureText = m_strPressure;
-    m_Graph->update();
+    m_run->SetPressureText(m_strPressure);
 }
 
 bool CZephDlgJ::CheckPressureField() {
@@ -468,8 +457,8 @@ bool CZephDlgJ::CheckPressureField() {
     }
     // The last accepted pressure comes back before the message opens, so
     // the focus leaving for the message finds a valid box.
-    m_editPressure->setText(m_Graph->PressureText);
-    m_strPressure = m_Graph->PressureText;
+    m_editPressure->setText(m_run->State().pressureText);
+    m_strPressure = m_run->State().pressureText;
     zeph::ShowMessage(refusal, MsgIcon::Exclamation, MsgButtons::Ok);
     QPointer<QLineEdit> target(m_editPressure);
     QMetaObject::invokeMethod(

@@ -8,10 +8,11 @@
 
 #include <memory>
 
-#include "capacity/autocalret.h"
-#include "capacity/eqcconditions.h"
 #include "corvo/zephdata.h"
 #include "dialogs/dialoghost.h"
+#include "run/autocalret.h"
+#include "run/eqcconditions.h"
+#include "run/zephrun.h"
 
 class CCoilCapDlgJ;
 class CAutoEQC_ResultDlg;
@@ -35,8 +36,8 @@ class CFileUiGuard;
 
 // The main window: the chart on the left, the point box, pressure, system
 // name, the range and unit selectors and the process buttons on the right.
-// It owns every datum of a run: the points of the current system (in the
-// chart control), the archive of finished systems and the current point.
+// It presents one run (CZephRun), which holds the points of the current
+// system, the archive of finished systems and the current point.
 //
 // Internal units: °C, %, hPa, kcal/kg(DA), kg/kg(DA), kg(DA)/m³. Only the
 // enthalpy box follows the unit selector (kcal/kg or kJ/kg).
@@ -114,6 +115,10 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // The control with identifier id (nullptr if there is none).
     QWidget* Control(int id) const;
 
+    // The run the window presents.
+    CZephRun& Run() { return *m_run; }
+    const CZephRun& Run() const { return *m_run; }
+
     // --- data exchange -----------------------------------------------------
     // save true: the text members take the boxes' texts; false: the boxes
     // show the members. Order 3011, 3010, 3009, 3008 … 3002.
@@ -125,43 +130,37 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void AcceptPoint();
     void RejectPoint();
     int AddCurrentPoint(int add);
-    void AppendPoint(const CZephData& record);
-    static CZephData MakePointRecord(const _CORVO& values, int number, const QString& name,
-                                     int style);
+    // record named name becomes the current point (pending or not) and is
+    // shown in the point box.
     void ShowPoint(const CZephData& record, const QString& name, int pending);
+    // The point box shows the run's current point.
+    void ShowCurrentPoint();
     void ClearCurrent();
     void ClearFields(int keep);
     void SetFieldLock(int which);
     void LockFields();
-    bool InDisplayRange(const _CORVO& values) const;
     int GetPointCount() const override;
     // The values and name of point n (1 … GetPointCount()). A number outside
     // that range gives the failed-state record (999 in the state fields) and
     // an empty name.
     _CORVO GetPointValues(int n) const override;
-    QString GetPointName(int n) const;
     void ShowStoredPoint(int n);
     void OnConstantProperty(int command);
     void OnChartPointsHit(const QList<CZephData>& hits);
 
     // --- process execution -------------------------------------------------
-    // Where the process lines of a result start: the dry bulb and humidity
-    // ratio of the state it came from and, for mixing, of the second source.
-    struct Origins {
-        double db1 = 0.0, xi1 = 0.0, db2 = 0.0, xi2 = 0.0;
-    };
-    static Origins OriginOf(const _CORVO& a);
-    static Origins OriginOf(const _CORVO& a, const _CORVO& b);
-    enum class ResultAdd {
-        Pending,  // shown in the point box, waiting for Yes
-        AtOnce,   // added to the list at once, shown but not pending again
-    };
-    // The end of a process: the record of r named label, with style and
-    // origins, is shown locked in the point box when r lies in the view
-    // range (and added at once with ResultAdd::AtOnce); true then. Otherwise
-    // the process is abandoned (AbandonProcess) and the result is false.
+    using Origins = CZephRun::Origins;
+    using ResultAdd = CZephRun::ResultAdd;
+    static Origins OriginOf(const _CORVO& a) { return CZephRun::OriginOf(a); }
+    static Origins OriginOf(const _CORVO& a, const _CORVO& b) { return CZephRun::OriginOf(a, b); }
+    // The end of a process (CZephRun::ResultStep): the result is shown
+    // locked in the point box; true then. A state outside the view range
+    // abandons the process (AbandonProcess) and gives false.
     bool ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
                     ResultAdd add);
+    // A process of the run produced its result (true: shown locked in the
+    // point box) or ended outside the view range (false: abandoned).
+    bool PresentResult(bool produced);
     // Ends a process that cannot go on (a state outside the view range or a
     // failed engine call, whose own message the engine has shown): the
     // range message, then the point box emptied and editable.
@@ -174,9 +173,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // declined, a state out of range, an engine failure).
     void ProcDelta(int A, int B);
     bool ProcHeatByAir(int A, double Q, double V, double SHF, double P);
-    // Returns the record it built (the preheating point of humidification),
-    // also when it lies out of range.
-    CZephData ProcHeatByTemp(int A, double dT, double P);
+    bool ProcHeatByTemp(int A, double dT, double P);
     bool ProcHumSteam(int A, int B, double P);
     bool ProcHumHotWater(int A, int B, double P);
     bool ProcHumHotWaterTemp(int A, int B, double tw, double P);
@@ -194,9 +191,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
                             double P);
     int ProcSupplyByAirChange(int A, const _CORVO& a, double SHF, double CF, double tOff, double P,
                               double& out);
-    // The air flow (m³/h) that carries the heat Q from the supply state at
-    // tOff on the SHF line of point A; tOff is raised to what the coil
-    // reaches. Adds nothing.
+    // See CZephRun::AirflowForSupplyTemp.
     double AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff, double Q);
 
     // --- capacity calculation (capacity/capacitycommands.cpp, capacitycalc.cpp)
@@ -218,7 +213,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     static bool ProcessCommandAvailable(int id);
 
     // --- dialog host ---------------------------------------------------------
-    int UnitMode() const override { return m_nUnitMode; }
+    int UnitMode() const override;
     QString PressureText() const override;
     QWidget* ChartWidget() const override;
 
@@ -281,26 +276,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     CGeneralDlgJ* m_pCalculatorDlg = nullptr;
     CCoilCapDlgJ* m_pCoilCapDlg = nullptr;
 
-    // The current point, laid out like a point record.
-    int m_bPending = 0;
-    int m_nStyle = 2;
-    int m_nPointNo = 0;
-    QString m_strPointName;
-    _CORVO m_Current{};
-
     int m_nFocusField = 0;  // 0 system, 1 Db, 2 Wb, 3 Rh, 4 Dp, 5 Hi, 6 Xi
-    int m_nSystemCount = 0;
-    int m_nArchivedCount = 0;
-    int m_bEqcPending = 0;
-    EqcConditions m_EqcInput;  // the capacity conditions, loads in kcal/h
-    int m_nUnitMode = 1;       // 0 kcal/kg, kcal/h; 1 SI (kJ/kg, W)
-
-    QStringList m_SystemNames;     // one name per finished system, in order
-    QList<CZephData> m_AllPoints;  // the points of all finished systems
-    // The last capacity result, and the results archived with their systems
-    // (m_EqcResult is appended once, on reset or finish, when m_bEqcPending).
-    CAutoCal_Ret m_EqcResult;
-    QList<CAutoCal_Ret> m_EqcResults;
 
     CFieldEdit* m_editName = nullptr;
     CFieldEdit* m_editPressure = nullptr;
@@ -336,13 +312,15 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void reject() override {}
 
   private:
+    // The run; made before the controls that show it.
+    CZephRun* m_run = nullptr;
+
     void BuildControls();
     void OnInitDialog();
     bool HandleKey(QWidget* target, QKeyEvent* event);
     void OnFieldFocusIn(CFieldEdit* box, Qt::FocusReason reason);
     void OnFieldFocusOut(CFieldEdit* box, Qt::FocusReason reason);
     bool CheckEntryFields();
-    double EnthalpyFactor() const;
     // Value box 1 … 6 (Db, Wb, Rh, Dp, Hi, Xi), 7 the specific weight.
     CFieldEdit* ValueBox(int index) const;
 

@@ -1,18 +1,18 @@
 // The capacity calculation from the real main window: the points each run
-// adds, its messages and the result, checked against the same chain worked
-// step by step through the engine; the runs that cannot finish; the result
+// adds, its messages and the result, checked against the numbers the
+// program gave when the chain last changed on purpose and against the
+// balances the result must keep; the runs that cannot finish; the result
 // window; and the archive of results.
 
 #include <QLabel>
 #include <QtTest>
 
-#include <algorithm>
+#include <utility>
 
 #include "capacity/autoeqcresultdlg.h"
 #include "capacity/capacitycalc.h"
 #include "capacitytest.h"
-#include "corvo/corvoapp.h"
-#include "resources/strings.h"
+#include "run/strings.h"
 #include "tolvex/checkdata.h"
 
 using Id = CZephDlgJ::ControlId;
@@ -21,7 +21,6 @@ using zeph::LoadResString;
 namespace {
 
 constexpr double kP = 1013.25;
-constexpr double kRho = 1.20479;
 
 // Room 26 °C / 50 %, 100 m² × 2.7 m, 6 N/H, 10000 / 8000 kcal/h, C.F 0.95,
 // supply 10 °C, no outdoor air; changed by "N=", "T=", "S=" (sensible, of a
@@ -60,127 +59,126 @@ EqcConditions Conditions(const QString& changes) {
     return c;
 }
 
-double FanLoad(double q) {
-    return CCorvoApp().cal_FanLoad(q, 30) * 860;
-}
-
 QString WithNumber(int before, double v, int after) {
     return LoadResString(before) + ' ' + QString::asprintf("%4.1f", v) + ' ' + LoadResString(after);
 }
 
-// The air flow with the fan load it causes, pass by pass; T rises to what
-// the coil reaches.
-double Iterate(const _CORVO& rm, const EqcConditions& c, double& T, double& shf) {
-    const CCorvoApp e;
-    const double Qs = c.maxSensible, Qt = Qs + c.maxLatent, V = c.floorArea * c.ceilingHeight;
-    double F = 0, H = 0, Q = 0;
-    for (int pass = 0; pass == 0 || (F + Qt - H > 1e-6 && pass < 100); ++pass) {
-        H = F + Qt;
-        shf = (F + Qs) / H;
-        const _CORVO r = e.cal_SHF(rm, shf, c.contactFactor, 99, kP, T);
-        double h = r.Hi;
-        if (r.Db == 999) {
-            T = r.Mt;
-        } else if (r.Db > T) {
-            T = r.Db;
-        } else {
-            const _CORVO s = e.cal_SHFOnPointDt(r, rm, rm.Db - T, kP);
-            T = s.Db;
-            h = s.Hi;
-        }
-        Q = H / ((rm.Hi - h) * kRho);
-        if (c.airChangeRate > Q / V) Q = V * c.airChangeRate;
-        F = FanLoad(Q);
-    }
-    return Q;
-}
-
+// What the program gives for each row of chain_data, captured when the
+// chain last changed on purpose: the points it adds (name, dry bulb,
+// humidity ratio), the fan load offered to the air-change table, the
+// result's numbers (fields 3 … 24, in kCapacityNumbers order) and the
+// messages in their order.
 struct Expected {
+    QString changes;
     QStringList names;
-    QList<_CORVO> points;
+    QList<std::pair<double, double>> points;
+    double fanLoad = 0;
+    QList<double> numbers;
     QStringList messages;
-    double fanLoad = 0;  // of the maximum load's air flow, offered to the air-change table
-    CAutoCal_Ret r;
 };
 
-// The chain for c through the engine alone; reheatTo > 0 is the supply
-// temperature typed into the re-heater.
-Expected Chain(const EqcConditions& c, double reheatTo) {
-    const CCorvoApp e;
-    Expected x;
-    const auto add = [&x](const char* name, const _CORVO& p) {
-        x.names << name;
-        x.points << p;
+const Expected& Captured(const QString& changes) {
+    // clang-format off
+    static const Expected table[] = {
+        {"",
+         {"RM", "OFF"},
+         {{26, 0.010496397355761338}, {13.738274171445322, 0.0093025544705333703}},
+         323.45247011359197,
+         {1013.25, 100, 2.7000000000000002, 2301.7780431646584,
+          0, 2301.7780431646584, 0, 0,
+          0, 8.5251038635728094, 26, 18.710694953373327,
+          13.738274171445322, 13.26582822631201, 13.738274171445322, 13.26582822631201,
+          0, 323.45247011790951, 0, 0,
+          8323.4524701179089, 10323.452470117909},
+         {WithNumber(6127, 13.7, 6128), WithNumber(6109, 8.5, 6110)}},
+        {"N=20",
+         {"RM", "OFF", "B.P"},
+         {{26, 0.010496397355761338}, {13.851571976546191, 0.0093723674865817414},
+          {20.888050129040405, 0.010025781819542421}},
+         758.82352941176464,
+         {1013.25, 100, 2.7000000000000002, 5400,
+          0, 2444.6970325052303, 0, 2955.3029674947697,
+          0, 20, 26, 18.710694953373327,
+          13.851571976546191, 13.377492106916277, 13.851571976546191, 13.377492106916277,
+          0, 758.82352941176464, 0, 0,
+          8758.823529411764, 10758.823529411764},
+         {WithNumber(6127, 13.9, 6128), LoadResString(6108)}},
+        {"T=16",
+         {"RM", "OFF", "B.P"},
+         {{26, 0.010496397355761338}, {13.759312368687912, 0.0093154826881574563},
+          {16, 0.0095331942369019495}},
+         400.15337257715305,
+         {1013.25, 100, 2.7000000000000002, 2848.3703777023147,
+          0, 2326.9692549102278, 0, 521.40112279208688,
+          0, 10.54951991741598, 26, 18.710694953373327,
+          13.759312368687912, 13.286563002807737, 13.759312368687912, 13.286563002807737,
+          0, 400.26119686666516, 0, 0,
+          8400.2611968666642, 10400.261196866664},
+         {WithNumber(6109, 10.5, 6110)}},
+        {"S=6100",
+         {"RM", "S.A", "OFF"},
+         {{26, 0.010496397355761338}, {16, 0.0079994679987752358},
+          {11.470296020663787, 0.0079994679987752376}},
+         227.64705882352942,
+         {1013.25, 100, 2.7000000000000002, 2145.0355001440389,
+          0, 2145.0355001440389, 0, 0,
+          0, 7.9445759264594029, 26, 18.710694953373327,
+          11.470296020663787, 11.030578110050794, 16, 12.909323508099574,
+          0, 301.42655720978325, 2853.6332081023966, 0,
+          9255.0597653121804, 13155.05976531218},
+         {LoadResString(6100), WithNumber(6109, 7.9, 6110)}},
+        {"A=500",
+         {"RM", "OFF", "OA", "Mix"},
+         {{26, 0.010496397355761338}, {13.738274171445322, 0.0093025544705333703},
+          {31.699999999999999, 0.020147708149326496}, {27.254585997664282, 0.012592887680322738}},
+         323.45247011359197,
+         {1013.25, 100, 2.7000000000000002, 2301.7780431646584,
+          500, 2301.7780431646584, 0, 0,
+          0, 8.5251038635728094, 27.254585997664282, 20.686819443503911,
+          13.738274171445322, 13.26582822631201, 13.738274171445322, 13.26582822631201,
+          4393.9063952997822, 323.45247011790951, 0, 0,
+          9164.1748785086384, 14717.358865417691},
+         {WithNumber(6127, 13.7, 6128), WithNumber(6109, 8.5, 6110)}},
+        {"sys=1 N=20 min=5000/4000",
+         {"RM", "OFF", "B.P", "B.P"},
+         {{26, 0.010496397355761338}, {13.851571976546191, 0.0093723674865817414},
+          {20.888050129040405, 0.010025781819542421}, {20.354202394786363, 0.0099764374629819109}},
+         758.82352941176464,
+         {1013.25, 100, 2.7000000000000002, 5400,
+          0, 2444.6970325052303, 1136.1358543627371, 4263.8641456372625,
+          2955.3029674947697, 20, 26, 18.710694953373327,
+          13.851571976546191, 13.377492106916277, 13.851571976546191, 13.377492106916277,
+          0, 758.82352941176464, 0, 0,
+          8758.823529411764, 10758.823529411764},
+         {WithNumber(6127, 13.9, 6128), LoadResString(6108)}},
+        {"sys=1",
+         {"RM", "OFF"},
+         {{26, 0.010496397355761338}, {13.738274171445322, 0.0093025544705333703}},
+         323.45247011359197,
+         {1013.25, 100, 2.7000000000000002, 2301.7780431646584,
+          0, 2301.7780431646584, 0, 0,
+          0, 8.5251038635728094, 26, 18.710694953373327,
+          13.738274171445322, 13.26582822631201, 13.738274171445322, 13.26582822631201,
+          0, 323.45247011790951, 0, 0,
+          8323.4524701179089, 10323.452470117909},
+         {WithNumber(6127, 13.7, 6128), WithNumber(6109, 8.5, 6110)}},
     };
-    const double Qs = c.maxSensible, Qt = Qs + c.maxLatent, V = c.floorArea * c.ceilingHeight;
-    const double A = c.outdoorAirflow, N = c.airChangeRate;
-    const _CORVO rm = e.cal_DBRH(c.roomDb, c.roomRh, kP);
-    add("RM", rm);
-    double T = c.supplyTemp, shf = 0;
-    const double F = x.fanLoad = FanLoad(Iterate(rm, c, T, shf));
-    _CORVO sa, off;  // supply air, coil outlet
-    if (reheatTo > 0) {
-        x.messages << LoadResString(6100);
-        sa = e.cal_SHF_FixedSaTemp(rm, shf, reheatTo, kP);
-        off = e.cal_RHX(c.contactFactor * 100, sa.Xi, kP);
-        add("S.A", sa);
-    } else {
-        sa = off = e.cal_SHF(rm, shf, c.contactFactor, 99, kP, 10);
+    // clang-format on
+    for (const Expected& x : table) {
+        if (x.changes == changes) return x;
     }
-    add("OFF", off);
-    T = std::max(T, c.supplyTemp);
-    const double Qa = e.cal_AIR_KcalDh(F + Qt, rm.Hi - sa.Hi) / kRho;
-    double C = 0;
-    _CORVO d = sa;  // the later of the supply and bypass points
-    if (T > sa.Db) {
-        double T2 = T, shf2 = 0;
-        const double heat = FanLoad(Iterate(rm, c, T2, shf2)) + Qt;
-        add("B.P", d = e.cal_SHFOnPointDt(sa, rm, rm.Db - T, kP));
-        C = e.cal_AIR_KcalDh(heat, rm.Hi - d.Hi) / kRho;
-    } else if (reheatTo == 0) {
-        x.messages << WithNumber(6127, T, 6128);
+    qFatal("no captured run for \"%s\"", qPrintable(changes));
+}
+
+// The result record of a captured run of conditions c.
+CAutoCal_Ret ResultOf(const Expected& x, const EqcConditions& c) {
+    CAutoCal_Ret r;
+    r.name = c.roomName;
+    r.system = c.system;
+    for (int i = 0; i < int(std::size(kCapacityNumbers)); ++i) {
+        r.*kCapacityNumbers[i] = x.numbers.at(i);
     }
-    if (N * V - Qa > 1) {
-        x.messages << LoadResString(6108);
-        C = N * V;
-        add("B.P", d = e.cal_SHFOnPointDh(sa, rm, Qt / (C * kRho), kP));
-    } else {
-        x.messages << WithNumber(6109, std::max(Qa, C) / V, 6110);
-    }
-    const double Qmin = c.minSensible + c.minLatent;
-    double minCoil = 0;
-    if (c.system == 1 && Qmin > 0) {
-        add("B.P", e.cal_SHFOnPointDh(d, rm, Qmin / (Qa * kRho), kP));
-        minCoil = e.cal_AIR_KcalDh(Qmin, rm.Hi - sa.Hi) / kRho;
-    }
-    _CORVO mix = rm;
-    double latent = 0, sensible = 0;
-    if (A > 0) {
-        const _CORVO oa = e.cal_DBWB(c.outdoorDb, c.outdoorWb, kP);
-        add("OA", oa);
-        add("Mix", mix = e.cal_Mix(oa, rm, A / (Qa - A), kP));
-        const _CORVO E = e.cal_DBX(oa.Db, rm.Xi, kP);
-        latent = A * (oa.Hi - E.Hi) * kRho;
-        sensible = A * (E.Hi - rm.Hi) * kRho;
-    }
-    CAutoCal_Ret& r = x.r;
-    r = {c.roomName, c.system, kP, c.floorArea, c.ceilingHeight};
-    r.outdoorAirflow = A;
-    r.totalAirflow = std::max({Qa, C, minCoil});
-    r.coilAirflowMax = Qa;
-    r.coilAirflowMin = minCoil;
-    r.bypassAirflow1 = minCoil > 0 ? r.totalAirflow - minCoil : C > 0 ? r.totalAirflow - Qa : 0;
-    r.bypassAirflow2 = minCoil > 0 ? r.totalAirflow - Qa : 0;
-    r.airChangeRate = r.totalAirflow / V;
-    r.mixDb = mix.Db, r.mixWb = mix.Wb;
-    r.coilOutDb = off.Db, r.coilOutWb = off.Wb;
-    r.supplyDb = sa.Db, r.supplyWb = sa.Wb;
-    r.outdoorAirLoad = latent + sensible;
-    r.fanLoad = FanLoad(r.totalAirflow);
-    r.systemReheat = Qa * (sa.Hi - off.Hi) * kRho;
-    r.sensibleCapacity = Qs + sensible + r.fanLoad + r.systemReheat;
-    r.totalCapacity = c.maxLatent + r.sensibleCapacity + latent;
-    return x;
+    return r;
 }
 
 // A main dialog in KCAL with conditions c stored as the dialog's OK leaves
@@ -188,13 +186,13 @@ Expected Chain(const EqcConditions& c, double reheatTo) {
 struct CapacityRig : MainDialogRig {
     explicit CapacityRig(const EqcConditions& c) {
         Choose(Id::IDC_UNIT, 0);
-        dlg->m_EqcInput = c;
+        dlg->Run().SetEqcInput(c);
         dlg->m_btnAutoCalc->setEnabled(true);
     }
     void Run() { QTest::mouseClick(dlg->m_btnAutoCalc, Qt::LeftButton); }
     QStringList Names() const {
         QStringList names;
-        for (const CZephData& p : dlg->m_Graph->PointList) names << QString::fromStdString(p.Pn);
+        for (const CZephData& p : dlg->Run().State().points) names << QString::fromStdString(p.Pn);
         return names;
     }
     QString Shown(int id) const {
@@ -248,7 +246,7 @@ void CapacityTest::chain() {
     QFETCH(QString, changes);
     QFETCH(double, reheatTo);
     const EqcConditions c = Conditions(changes);
-    const Expected x = Chain(c, reheatTo);
+    const Expected& x = Captured(changes);
 
     CapacityRig rig(c);
     CZephDlgJ& d = *rig.dlg;
@@ -265,16 +263,29 @@ void CapacityTest::chain() {
     QCOMPARE(rig.ui.Texts(), x.messages);
     QCOMPARE(rig.Names(), x.names);
     for (int i = 0; i < x.points.size(); ++i) {
-        QCOMPARE(d.GetPointValues(i + 1).Db, x.points[i].Db);
-        QCOMPARE(d.GetPointValues(i + 1).Xi, x.points[i].Xi);
+        QCOMPARE(d.GetPointValues(i + 1).Db, x.points[i].first);
+        QCOMPARE(d.GetPointValues(i + 1).Xi, x.points[i].second);
     }
-    CompareResults(d.m_EqcResult, x.r);
-    QCOMPARE(d.m_bEqcPending, 1);
-    QCOMPARE(d.m_EqcInput.fanLoad, x.fanLoad);
+    const CAutoCal_Ret& r = d.Run().State().eqcResult;
+    CompareResults(r, ResultOf(x, c));
+    // Balances: the air flow is the room volume times the air-change rate;
+    // the coil and bypass air flows make up the total; the capacity is the
+    // room's loads, the outdoor air's, the fan's and the reheat.
+    QVERIFY(qFuzzyCompare(r.airChangeRate * c.floorArea * c.ceilingHeight, r.totalAirflow));
+    if (r.coilAirflowMin > 0) {
+        QVERIFY(qFuzzyCompare(r.coilAirflowMin + r.bypassAirflow1, r.totalAirflow));
+        QVERIFY(qFuzzyCompare(r.coilAirflowMax + r.bypassAirflow2, r.totalAirflow));
+    } else {
+        QVERIFY(qFuzzyCompare(r.coilAirflowMax + r.bypassAirflow1, r.totalAirflow));
+    }
+    QVERIFY(qFuzzyCompare(r.totalCapacity, c.maxSensible + c.maxLatent + r.outdoorAirLoad +
+                                               r.fanLoad + r.systemReheat));
+    QCOMPARE(d.Run().State().eqcPending, 1);
+    QCOMPARE(d.Run().State().eqcInput.fanLoad, x.fanLoad);
     // The room names the system; nothing waits for Yes; one run per OK.
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("Room 1"));
     QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), QStringLiteral("1013.25"));
-    QCOMPARE(d.m_bPending, 0);
+    QCOMPARE(d.Run().State().current.pending, 0);
     QTest::mouseClick(d.Control(Id::IDC_YES), Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), int(x.points.size()));
     QVERIFY(!d.m_btnAutoCalc->isEnabled());
@@ -283,7 +294,7 @@ void CapacityTest::chain() {
         QVERIFY(x.messages.at(0).contains(QStringLiteral("[ 13.7 ℃]")));
         QVERIFY(x.messages.at(1).contains(QStringLiteral("[   8.5  N/H ]")));
         QCOMPARE(rig.ui.messages.at(0).icon, zeph::MsgIcon::Question);
-        QCOMPARE(d.m_EqcResult.totalAirflow, d.m_EqcResult.coilAirflowMax);
+        QCOMPARE(d.Run().State().eqcResult.totalAirflow, d.Run().State().eqcResult.coilAirflowMax);
     }
 }
 
@@ -293,7 +304,7 @@ void CapacityTest::runsThatCannotFinish_data() {
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("messages");
 
-    const QStringList coilMessages = Chain(Conditions(""), 0).messages;
+    const QStringList coilMessages = Captured("").messages;
     QTest::newRow("supply near the room's dry bulb")
         << "T=25.9" << 1 << QStringList{} << QStringList{zeph::kNoAirflowText};
     QTest::newRow("room out of the view range")
@@ -324,7 +335,7 @@ void CapacityTest::runsThatCannotFinish() {
     rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
     rig.Choose(Id::IDC_RANGE, range);
     rig.Edit(Id::IDC_PRESSURE)->setText(QStringLiteral("1000.00"));
-    const EqcConditions stored = rig.dlg->m_EqcInput;
+    const EqcConditions stored = rig.dlg->Run().State().eqcInput;
     DialogScript script;
     script.On(337, [](QDialog* d) { d->close(); });
     rig.ui.messages.clear();
@@ -332,12 +343,12 @@ void CapacityTest::runsThatCannotFinish() {
 
     QCOMPARE(rig.ui.Texts(), messages);
     QCOMPARE(rig.Names().mid(1), names);
-    QCOMPARE(rig.dlg->m_nPointNo, 1);
+    QCOMPARE(rig.dlg->Run().State().pointNo, 1);
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
     QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), QStringLiteral("1000.00"));
-    QCOMPARE(rig.dlg->m_EqcInput.fanLoad, stored.fanLoad);
-    QCOMPARE(rig.dlg->m_bEqcPending, 0);
-    QCOMPARE(rig.dlg->m_EqcResult, CAutoCal_Ret{});
+    QCOMPARE(rig.dlg->Run().State().eqcInput.fanLoad, stored.fanLoad);
+    QCOMPARE(rig.dlg->Run().State().eqcPending, 0);
+    QCOMPARE(rig.dlg->Run().State().eqcResult, CAutoCal_Ret{});
     QVERIFY(!rig.dlg->m_pEqcResultDlg->IsOpen());
     QVERIFY(!rig.dlg->m_btnAutoCalc->isEnabled());
     QTest::mouseClick(rig.dlg->Control(Id::IDC_YES), Qt::LeftButton);
@@ -360,7 +371,7 @@ void CapacityTest::resultNumbersMustBeFinite_data() {
 void CapacityTest::resultNumbersMustBeFinite() {
     QFETCH(int, field);
     QFETCH(double, value);
-    CAutoCal_Ret r = Chain(Conditions(""), 0).r;
+    CAutoCal_Ret r = ResultOf(Captured(""), Conditions(""));
     if (field >= 0) r.*kCapacityNumbers[field] = value;
     QCOMPARE(r.AllFinite(), field < 0);
 }
@@ -376,7 +387,7 @@ void CapacityTest::resultWindow() {
     CapacityRig rig(Conditions(""));
     rig.Choose(Id::IDC_UNIT, 1);  // the window's units do not follow
     rig.Run();
-    const CAutoCal_Ret r = Chain(Conditions(""), 0).r;
+    const CAutoCal_Ret r = ResultOf(Captured(""), Conditions(""));
     QDialog* w = rig.dlg->m_pEqcResultDlg->Window();
     QVERIFY(w != nullptr && w->isVisible());
     QCOMPARE(w->objectName(), QStringLiteral("345"));
@@ -395,7 +406,7 @@ void CapacityTest::resultWindow() {
         rig.Shown(5191) + ' ' + rig.Shown(5195) + ' ' + rig.Shown(5197) + ' ' + rig.Shown(5199),
         QStringLiteral("0.00 0 0 8.5"));
 
-    rig.dlg->m_EqcInput = Conditions("N=20");
+    rig.dlg->Run().SetEqcInput(Conditions("N=20"));
     rig.dlg->m_btnAutoCalc->setEnabled(true);
     rig.Run();
     QCOMPARE(rig.dlg->m_pEqcResultDlg->Window(), w);
@@ -424,23 +435,23 @@ void CapacityTest::eachResultIsArchivedOnce() {
     };
     RunEqcDialog(rig, ok, true);  // from the menu: no room name
     QTest::mouseClick(d.m_btnAutoCalc, Qt::LeftButton);
-    QCOMPARE(d.m_EqcResult.name, QStringLiteral("System 1"));
+    QCOMPARE(d.Run().State().eqcResult.name, QStringLiteral("System 1"));
     QCOMPARE(d.GetPointCount(), 2);
     RunEqcDialog(rig, ok);
     QTest::mouseClick(d.m_btnAutoCalc, Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), 4);
-    QCOMPARE(d.m_EqcResults.size(), 1);
+    QCOMPARE(d.Run().State().eqcResults.size(), 1);
 
     RunEqcDialog(rig, ok);
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 2);
-    QCOMPARE(d.m_EqcInput.floorArea, 0.0);
+    QCOMPARE(d.Run().State().eqcResults.size(), 2);
+    QCOMPARE(d.Run().State().eqcInput.floorArea, 0.0);
     QVERIFY(!d.m_btnAutoCalc->isEnabled());
     RunEqcDialog(rig, ok);
     rig.ui.answers << zeph::MsgAnswer::No;  // no report
     QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 2);
-    QCOMPARE(d.m_SystemNames, (QStringList{"System 1", "System 2"}));
+    QCOMPARE(d.Run().State().eqcResults.size(), 2);
+    QCOMPARE(d.Run().State().systemNames, (QStringList{"System 1", "System 2"}));
 }
 
 QTEST_MAIN(CapacityTest)

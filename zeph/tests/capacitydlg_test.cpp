@@ -7,7 +7,7 @@
 
 #include "capacitytest.h"
 #include "corvo/corvoapp.h"
-#include "resources/strings.h"
+#include "run/strings.h"
 
 using Id = CZephDlgJ::ControlId;
 using Dlg = CAutoEQCDlg;
@@ -98,24 +98,9 @@ void CapacityDialogTest::opening() {
     MainDialogRig rig;
     rig.Choose(Id::IDC_UNIT, unit);
     if (stored) {
-        rig.dlg->m_EqcInput = {QStringLiteral("Room"),
-                               1,
-                               1000,
-                               0,
-                               0,
-                               0,
-                               24,
-                               40,
-                               100,
-                               2.7,
-                               0,
-                               300,
-                               8000 / kW,
-                               2000 / kW,
-                               4000 / kW,
-                               1000 / kW,
-                               0,
-                               12};
+        rig.dlg->Run().SetEqcInput(EqcConditions{QStringLiteral("Room"), 1, 1000, 0, 0, 0, 24, 40,
+                                                 100, 2.7, 0, 300, 8000 / kW, 2000 / kW, 4000 / kW,
+                                                 1000 / kW, 0, 12});
     }
     QString shown;
     RunEqcDialog(
@@ -286,8 +271,8 @@ void CapacityDialogTest::ok() {
     QCOMPARE(stayed, !accepted);
     QCOMPARE(rig.dlg->m_btnAutoCalc->isEnabled(), accepted);
     // The result of a run, not the conditions, is what gets archived.
-    QCOMPARE(rig.dlg->m_bEqcPending, 0);
-    const EqcConditions& c = rig.dlg->m_EqcInput;
+    QCOMPARE(rig.dlg->Run().State().eqcPending, 0);
+    const EqcConditions& c = rig.dlg->Run().State().eqcInput;
     QCOMPARE(c.floorArea, accepted ? 100.0 : 0.0);
     if (!accepted) return;
     QCOMPARE(c.maxSensible, sensible);

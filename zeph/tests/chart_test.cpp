@@ -16,6 +16,7 @@
 
 #include "chart/staticgraph.h"
 #include "chart/zephgraph.h"
+#include "run/zephrun.h"
 #include "scoped_locale.h"
 
 namespace {
@@ -36,11 +37,8 @@ CZephData MakePoint(int number, int style, double db, double xi, double db1 = 0,
     return point;
 }
 
-void SetRange(CStaticGraph& chart, double maxDb, double minDb, double maxXi, double minXi) {
-    chart.MaxDb = maxDb;
-    chart.MinDb = minDb;
-    chart.MaxXi = maxXi;
-    chart.MinXi = minXi;
+void SetRange(CZephRun& run, double maxDb, double minDb, double maxXi, double minXi) {
+    run.SetViewRange(ViewRange{maxDb, minDb, maxXi, minXi});
 }
 
 // One repaint of the chart into an image that covers exactly its client.
@@ -165,8 +163,9 @@ void ChartTest::mappingNumbers() {
     QFETCH(QPoint, origin);
     QFETCH(QPoint, topRight);
 
-    CStaticGraph chart;
-    SetRange(chart, maxDb, minDb, maxXi, minXi);
+    CZephRun run;
+    CStaticGraph chart(run);
+    SetRange(run, maxDb, minDb, maxXi, minXi);
     QCOMPARE(chart.ScaleX, 0);  // nothing before the first paint
     QCOMPARE(chart.Frame, LogicalRect{});
 
@@ -217,10 +216,11 @@ void ChartTest::markerLandsOnItsDevicePosition() {
     QFETCH(double, db);
     QFETCH(double, xi);
 
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.resize(size + QSize(2, 2));
     QCOMPARE(chart.contentsRect(), QRect(QPoint(1, 1), size));
-    chart.PointList.append(MakePoint(1, 2, db, xi));
+    run.AppendPoint(MakePoint(1, 2, db, xi));
     const QImage image = chart.grab().toImage();
 
     const QPoint centre = DevicePos(LogicalOf(chart, db, xi), size) + QPoint(1, 1);
@@ -260,8 +260,9 @@ void ChartTest::viewRangeBounds() {
     QFETCH(bool, drawn);
 
     const QSize size(800, 800);
-    CStaticGraph chart;
-    chart.PointList.append(MakePoint(1, 2, db, xi));
+    CZephRun run;
+    CStaticGraph chart(run);
+    run.AppendPoint(MakePoint(1, 2, db, xi));
     const QImage image = Render(chart, size);
     const int red = Count(image, image.rect(), IsRed);
     if (!drawn) {
@@ -278,12 +279,13 @@ void ChartTest::viewRangeBounds() {
 // end outside the range is left out.
 void ChartTest::processLinesByStyle() {
     const QSize size(1160, 1160);
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     const QImage bare = Render(chart, size);
     const QPoint mid1 = DevicePos(LogicalOf(chart, 20.0, 0.010), size);  // (25, .012)–(15, .008)
     const QPoint mid2 = DevicePos(LogicalOf(chart, 30.0, 0.011), size);  // (25, .012)–(35, .010)
     const auto lines = [&](int style, double db2) {
-        chart.PointList = {MakePoint(1, style, 25.0, 0.012, 15.0, 0.008, db2, 0.010)};
+        run.SetPoints({MakePoint(1, style, 25.0, 0.012, 15.0, 0.008, db2, 0.010)});
         const QImage image = Render(chart, size);
         return QPair<bool, bool>(Count(image, Around(mid1, 3), IsBlue) > 0,
                                  Count(image, Around(mid2, 3), IsBlue) > 0);
@@ -296,7 +298,7 @@ void ChartTest::processLinesByStyle() {
     QCOMPARE(lines(2, 35.0), qMakePair(false, false));
     QCOMPARE(lines(1, 45.5), qMakePair(true, false));  // second origin outside the range
 
-    chart.PointList = {MakePoint(1, 3, 25.0, 0.012, 15.0, 0.008, 35.0, 0.010)};
+    run.SetPoints({MakePoint(1, 3, 25.0, 0.012, 15.0, 0.008, 35.0, 0.010)});
     QCOMPARE(Render(chart, size), bare);
 
     // The marker is drawn after its own lines: where the line from the
@@ -312,7 +314,7 @@ void ChartTest::processLinesByStyle() {
         graph.DrawProcessLine(painter, graph.Origin, graph.ScaleX, graph.ScaleY, 25.0, 0.012, 15.0,
                               0.008);
     }
-    chart.PointList = {MakePoint(1, 2, 15.0, 0.008), MakePoint(2, 0, 25.0, 0.012, 15.0, 0.008)};
+    run.SetPoints({MakePoint(1, 2, 15.0, 0.008), MakePoint(2, 0, 25.0, 0.012, 15.0, 0.008)});
     const QImage image = Render(chart, size);
     int crossed = 0;
     for (int y = entry.top(); y <= entry.bottom(); ++y) {
@@ -354,8 +356,9 @@ void ChartTest::gridCountedFromTheMinimum() {
     QFETCH(double, at);
     QFETCH(bool, present);
 
-    CStaticGraph chart;
-    SetRange(chart, maxDb, minDb, maxXi, minXi);
+    CZephRun run;
+    CStaticGraph chart(run);
+    SetRange(run, maxDb, minDb, maxXi, minXi);
     const QImage image = Render(chart, QSize(1160, 1160));
     // A stretch clear of the ticks and of saturation: the humidity lines
     // just left of the right axis, the dry-bulb lines just above the bottom.
@@ -393,10 +396,11 @@ void ChartTest::hitBoxEdges() {
     QFETCH(QPoint, offset);
     QFETCH(bool, hit);
 
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.resize(kSheet + 2, kSheet + 2);
-    chart.PointList = {MakePoint(1, 2, 20.0, 0.02), MakePoint(2, 3, 20.0, 0.02),
-                       MakePoint(3, 2, 30.0, 0.01)};
+    run.SetPoints(
+        {MakePoint(1, 2, 20.0, 0.02), MakePoint(2, 3, 20.0, 0.02), MakePoint(3, 2, 30.0, 0.01)});
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
     QCOMPARE(chart.contentsRect().size(), QSize(kSheet, kSheet));
@@ -413,10 +417,11 @@ void ChartTest::hitBoxEdges() {
 }
 
 void ChartTest::twoMarkersInOneBoxReportBoth() {
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.resize(kSheet + 2, kSheet + 2);
-    chart.PointList = {MakePoint(1, 2, 20.0, 0.0200), MakePoint(2, 2, 30.0, 0.01),
-                       MakePoint(3, 0, 20.1, 0.0201, 30.0, 0.01)};
+    run.SetPoints({MakePoint(1, 2, 20.0, 0.0200), MakePoint(2, 2, 30.0, 0.01),
+                   MakePoint(3, 0, 20.1, 0.0201, 30.0, 0.01)});
     chart.grab();  // one paint sets the mapping
 
     const QPoint marker = LogicalOf(chart, 20.0, 0.02);
@@ -427,9 +432,10 @@ void ChartTest::twoMarkersInOneBoxReportBoth() {
 }
 
 void ChartTest::nothingIsHitBeforeThePaint() {
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.resize(600, 560);
-    chart.PointList = {MakePoint(1, 2, 0.0, 0.0), MakePoint(2, 2, -5.0, 0.0)};
+    run.SetPoints({MakePoint(1, 2, 0.0, 0.0), MakePoint(2, 2, -5.0, 0.0)});
     // Before any paint the mapping is zero and would put every marker at
     // the click's own logical origin.
     QVERIFY(chart.HitTest(QPoint(1, 559)).isEmpty());
@@ -444,17 +450,18 @@ void ChartTest::nothingIsHitBeforeThePaint() {
 // A point left outside by a change of range maps into the margin, where
 // no marker is drawn; a click there finds nothing.
 void ChartTest::pointsOutsideTheRangeAreNotHit() {
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.resize(kSheet + 2, kSheet + 2);
-    chart.PointList = {MakePoint(1, 2, 45.5, 0.02), MakePoint(2, 2, 20.0, 0.0352)};
+    run.SetPoints({MakePoint(1, 2, 45.5, 0.02), MakePoint(2, 2, 20.0, 0.0352)});
     chart.grab();
-    for (const CZephData& point : chart.PointList) {
+    for (const CZephData& point : run.State().points) {
         const QPoint marker = LogicalOf(chart, point.Db, point.Xi);
         QVERIFY(chart.HitTest(QPoint(marker.x() + 1, kSheet - marker.y() + 1)).isEmpty());
     }
-    SetRange(chart, 60.0, 0.0, 0.055, 0.0);  // the H range shows them both
+    SetRange(run, 60.0, 0.0, 0.055, 0.0);  // the H range shows them both
     chart.grab();
-    for (const CZephData& point : chart.PointList) {
+    for (const CZephData& point : run.State().points) {
         const QPoint marker = LogicalOf(chart, point.Db, point.Xi);
         QCOMPARE(chart.HitTest(QPoint(marker.x() + 1, kSheet - marker.y() + 1)).size(), 1);
     }
@@ -487,11 +494,12 @@ void ChartTest::unusableRangeDrawsAWhiteSheet() {
     QFETCH(double, maxXi);
     QFETCH(double, minXi);
 
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.resize(302, 302);
-    SetRange(chart, maxDb, minDb, maxXi, minXi);
-    chart.PointList = {MakePoint(1, 2, minDb, minXi), MakePoint(2, 1, maxDb, maxXi, minDb, minXi),
-                       MakePoint(3, 0, 999.0, 999.0, minDb, maxXi)};
+    SetRange(run, maxDb, minDb, maxXi, minXi);
+    run.SetPoints({MakePoint(1, 2, minDb, minXi), MakePoint(2, 1, maxDb, maxXi, minDb, minXi),
+                   MakePoint(3, 0, 999.0, 999.0, minDb, maxXi)});
     const QImage image = Render(chart, QSize(300, 300));
     QCOMPARE(Count(image, image.rect(), [](QRgb c) { return c != qRgb(255, 255, 255); }), 0);
     QCOMPARE(chart.Frame, (LogicalRect{0, 0, 1160, 1160}));
@@ -503,9 +511,10 @@ void ChartTest::unusableRangeDrawsAWhiteSheet() {
 // numbers count, anything else reads as 0 (the curves then vanish).
 void ChartTest::pressureTextReadWithCRules() {
     const QSize size(600, 560);
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     const auto at = [&](const char* text) {
-        chart.PressureText = QString::fromUtf8(text);
+        run.SetPressureText(QString::fromUtf8(text));
         return Render(chart, size);
     };
     const QImage standard = at("1013.25");
@@ -536,11 +545,12 @@ class MenuParent : public QWidget {
 }  // namespace
 
 void ChartTest::rightClickReachesTheParent() {
+    CZephRun run;
     MenuParent parent;
     parent.resize(700, 600);
-    auto* chart = new CStaticGraph(&parent);
+    auto* chart = new CStaticGraph(run, &parent);
     chart->setGeometry(5, 5, 602, 562);
-    chart->PointList = {MakePoint(1, 2, 20.0, 0.02)};
+    run.SetPoints({MakePoint(1, 2, 20.0, 0.02)});
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
     chart->repaint();

@@ -23,6 +23,7 @@
 #include "chart/zephgraph.h"
 #include "corvo/corvoapp.h"
 #include "maindlgtest.h"
+#include "run/zephrun.h"
 
 namespace {
 
@@ -227,13 +228,14 @@ void ChartLinesTest::readoutOverAPointGivesItsValues() {
     QFETCH(double, rh);
     QFETCH(QString, expected);
 
-    CStaticGraph chart;
-    chart.UnitMode = unitMode;
+    CZephRun run;
+    CStaticGraph chart(run);
+    run.SetUnitMode(unitMode);
     chart.resize(size + QSize(2, 2));
-    chart.PointList.append(PointOf(CCorvoApp().cal_DBRH(db, rh, kP), 1));
+    run.AppendPoint(PointOf(CCorvoApp().cal_DBRH(db, rh, kP), 1));
     chart.grab();
 
-    const QPoint pos = ScreenPos(chart, db, chart.PointList.at(0).Xi);
+    const QPoint pos = ScreenPos(chart, db, run.State().points.at(0).Xi);
 
     QSignalSpy spy(&chart, &CStaticGraph::readoutChanged);
     MoveMouse(&chart, pos);
@@ -243,7 +245,8 @@ void ChartLinesTest::readoutOverAPointGivesItsValues() {
 }
 
 void ChartLinesTest::readoutOffTheChartAndAboveSaturation() {
-    CStaticGraph chart;
+    CZephRun run;
+    CStaticGraph chart(run);
     chart.resize(1002, 1002);
     QVERIFY(chart.ReadoutAt(QPoint(500, 500)).isEmpty());  // before the first paint
     chart.grab();
@@ -336,7 +339,7 @@ void ChartLinesTest::printedPageCarriesTheTitleBlock() {
     rig.Edit(CZephDlgJ::IDC_SYSTEM)->setText(QStringLiteral("空調機 AC-1"));
     rig.AddPoint(QStringLiteral("26"), QStringLiteral("50"));
     rig.AddPoint(QStringLiteral("33"), QStringLiteral("60"));
-    QCOMPARE(rig.dlg->m_Graph->PointList.size(), 2);
+    QCOMPARE(rig.dlg->Run().State().points.size(), 2);
 
     // The page as the printer and the PDF file get it.
     TextRecorder page;

@@ -11,7 +11,7 @@
 #include "dialogs/shfdlgj.h"
 #include "dialogscript.h"
 #include "maindlgtest.h"
-#include "resources/strings.h"
+#include "run/strings.h"
 
 using Id = CZephDlgJ::ControlId;
 using zeph::LoadResString;
@@ -27,7 +27,7 @@ struct CoolingRig : MainDialogRig {
         AddPoint(db, rh);
         ui.Clear();
     }
-    const CZephData& Point(int n) const { return dlg->m_Graph->PointList.at(n - 1); }
+    const CZephData& Point(int n) const { return dlg->Run().State().points.at(n - 1); }
     QString Name(int n) const { return QString::fromStdString(Point(n).Pn); }
     void PressShf() { QTest::mouseClick(dlg->Control(Id::IDC_SHF), Qt::LeftButton); }
 };
@@ -160,7 +160,7 @@ void CoolingTest::cooling() {
             QCOMPARE(p.Db, corvo.cal_RHX(95.0, from.Xi, kP).Db);
         }
     }
-    QCOMPARE(d.m_bPending, pending ? 1 : 0);
+    QCOMPARE(d.Run().State().current.pending, pending ? 1 : 0);
     const int count = d.GetPointCount();
     if (pending) {
         QCOMPARE(rig.Edit(Id::IDC_NAME)->text(), QStringLiteral("OFF"));
@@ -248,7 +248,7 @@ void CoolingTest::shfDialogKeysAndCheckBoxes() {
     rig.Type(Id::IDC_DB, "20");
     rig.Type(Id::IDC_RH, "40");
     rig.Key(Id::IDC_RH, Qt::Key_Return);
-    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 1);
 
     QStringList seen;
     DialogScript script;
@@ -278,7 +278,7 @@ void CoolingTest::shfDialogKeysAndCheckBoxes() {
     QVERIFY(script.Done());
     QCOMPARE(seen, (QStringList{"0.95", "10.0", "001", "111", "110", "001", "5129", "1"}));
     QVERIFY(rig.ui.messages.isEmpty());
-    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 1);
     QCOMPARE(rig.dlg->GetPointCount(), 1);
 }
 
@@ -313,13 +313,14 @@ void CoolingTest::airChangeTable() {
     CoolingRig rig(unit);
     const _CORVO a = rig.Point(1).GetValues();
     if (typed.isEmpty()) {  // 25 m² × 4 m; 500 + 3000 + 2500 kcal/h
-        rig.dlg->m_bEqcPending = 1;
-        EqcConditions& c = rig.dlg->m_EqcInput;
+        rig.dlg->Run().SetCapacityResult(CAutoCal_Ret{});
+        EqcConditions c;
         c.floorArea = 25;
         c.ceilingHeight = 4;
         c.fanLoad = 500;
         c.maxSensible = 3000;
         c.maxLatent = 2500;
+        rig.dlg->Run().SetEqcInput(c);
     }
     QStringList opened, table, fields, afterTooLow;
     DialogScript script;

@@ -12,7 +12,7 @@
 
 #include "corvo/corvofunction.h"
 #include "maindlgtest.h"
-#include "resources/strings.h"
+#include "run/strings.h"
 
 using Id = CZephDlgJ::ControlId;
 using zeph::MsgIcon;
@@ -49,18 +49,18 @@ void MainDialogTest::startUpState() {
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
     QCOMPARE(d.m_strSystem, QStringLiteral("System 1"));
     QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), QStringLiteral("1013.25"));
-    QCOMPARE(d.m_Graph->PressureText, QStringLiteral("1013.25"));
+    QCOMPARE(d.Run().State().pressureText, QStringLiteral("1013.25"));
     QCOMPARE(d.m_comboRange->currentText(), QStringLiteral("M"));
     QCOMPARE(d.m_comboUnit->currentText(), QStringLiteral("SI"));
-    QCOMPARE(d.m_nUnitMode, 1);
+    QCOMPARE(d.Run().State().unitMode, 1);
     QCOMPARE(d.m_staticHiLabel->text(), QStringLiteral("エンタルピ(KJ/kg)"));
-    QCOMPARE(d.m_Graph->MaxDb, 45.0);
-    QCOMPARE(d.m_Graph->MinDb, -5.0);
-    QCOMPARE(d.m_Graph->MaxXi, 0.035);
-    QCOMPARE(d.m_Graph->MinXi, 0.0);
+    QCOMPARE(d.Run().State().range.maxDb, 45.0);
+    QCOMPARE(d.Run().State().range.minDb, -5.0);
+    QCOMPARE(d.Run().State().range.maxXi, 0.035);
+    QCOMPARE(d.Run().State().range.minXi, 0.0);
     QVERIFY(!d.m_btnAutoCalc->isEnabled());
-    QCOMPARE(d.m_bPending, 0);
-    QCOMPARE(d.m_nStyle, 2);
+    QCOMPARE(d.Run().State().current.pending, 0);
+    QCOMPARE(d.Run().State().current.style, 2);
     QCOMPARE(d.GetPointCount(), 0);
     for (int id : {3009, 3008, 3007, 3006, 3005, 3004, 3003, 3002}) {
         QVERIFY2(rig.Edit(id)->text().isEmpty(), qPrintable(QString::number(id)));
@@ -174,14 +174,14 @@ void MainDialogTest::enterCalculatesAndNeverFinishes() {
     rig.dlg->Control(1)->setFocus();
     rig.Key(1, Qt::Key_Return);
     QVERIFY(rig.dlg->isVisible());
-    QCOMPARE(rig.dlg->m_SystemNames.size(), 0);
+    QCOMPARE(rig.dlg->Run().State().systemNames.size(), 0);
 
     rig.Type(Id::IDC_DB, QStringLiteral("26"));
     rig.Type(Id::IDC_RH, QStringLiteral("50"));
     rig.dlg->Control(1)->setFocus();
     rig.Key(1, Qt::Key_Enter);
     QVERIFY(rig.dlg->isVisible());
-    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 1);
     QCOMPARE(rig.Edit(Id::IDC_DB)->text(), QStringLiteral(" 26.00"));
 }
 
@@ -199,7 +199,7 @@ void MainDialogTest::lettersNAndYAreTextOnlyInTheNameBoxes() {
     rig.Type(Id::IDC_DB, QStringLiteral("26"));
     rig.Type(Id::IDC_RH, QStringLiteral("50"));
     rig.Key(Id::IDC_RH, Qt::Key_Return);
-    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 1);
 
     // Names with n and y go into the name boxes and accept nothing.
     rig.Type(Id::IDC_NAME, QStringLiteral("Supply Nyx"));
@@ -207,7 +207,7 @@ void MainDialogTest::lettersNAndYAreTextOnlyInTheNameBoxes() {
     rig.Edit(Id::IDC_SYSTEM)->clear();
     rig.Type(Id::IDC_SYSTEM, QStringLiteral("Yen line"));
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("Yen line"));
-    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 1);
     QCOMPARE(rig.dlg->GetPointCount(), 0);
 
     // In a value box Y is Yes: the point is added, no letter is entered.
@@ -224,7 +224,7 @@ void MainDialogTest::lettersNAndYAreTextOnlyInTheNameBoxes() {
     rig.Key(Id::IDC_RH, Qt::Key_Return);
     rig.dlg->Control(Id::IDC_RESET)->setFocus();
     rig.Key(Id::IDC_RESET, Qt::Key_N);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     QCOMPARE(rig.dlg->GetPointCount(), 2);
 
     // A name box locked for display takes no letters: Y there is Yes.
@@ -232,7 +232,7 @@ void MainDialogTest::lettersNAndYAreTextOnlyInTheNameBoxes() {
     rig.Edit(Id::IDC_NAME)->setFocus();
     rig.Key(Id::IDC_NAME, Qt::Key_Y);
     QCOMPARE(rig.dlg->GetPointCount(), 3);
-    QCOMPARE(rig.dlg->m_Graph->PointList.last().Style, 3);
+    QCOMPARE(rig.dlg->Run().State().points.last().Style, 3);
 }
 
 void MainDialogTest::arrowKeysCycleThroughTheValueBoxes() {
@@ -309,15 +309,15 @@ void MainDialogTest::unitSwitchReshowsTheEnthalpy() {
     v.Db = 20.0;
     v.Hi = 10.0;  // kcal/kg(DA)
     v.Xi = 0.008;
-    rig.dlg->ShowPoint(CZephDlgJ::MakePointRecord(v, 0, QString(), 2), QString(), 1);
+    rig.dlg->ShowPoint(CZephRun::MakePointRecord(v, 0, QString(), 2), QString(), 1);
     QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 41.86052"));
     rig.Choose(Id::IDC_UNIT, 0);
-    QCOMPARE(rig.dlg->m_nUnitMode, 0);
+    QCOMPARE(rig.dlg->Run().State().unitMode, 0);
     QCOMPARE(rig.dlg->m_staticHiLabel->text(), QStringLiteral("エンタルピ(Kcal/kg)"));
     QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 10.00000"));
     QCOMPARE(rig.dlg->m_strHi, QStringLiteral(" 10.00000"));
     rig.Choose(Id::IDC_UNIT, 1);
-    QCOMPARE(rig.dlg->m_nUnitMode, 1);
+    QCOMPARE(rig.dlg->Run().State().unitMode, 1);
     QCOMPARE(rig.dlg->m_staticHiLabel->text(), QStringLiteral("エンタルピ(KJ/kg)"));
     QCOMPARE(rig.Edit(Id::IDC_HI)->text(), QStringLiteral(" 41.86052"));
 }
@@ -335,17 +335,17 @@ void MainDialogTest::unitSwitchConvertsATypedEnthalpy() {
 
 void MainDialogTest::rangePresetsAndPressure() {
     MainDialogRig rig;
-    CStaticGraph* g = rig.dlg->m_Graph;
+    const ViewRange& g = rig.dlg->Run().State().range;
     rig.Choose(Id::IDC_RANGE, 2);
-    QCOMPARE(g->MaxDb, 60.0);
-    QCOMPARE(g->MinDb, 0.0);
-    QCOMPARE(g->MaxXi, 0.055);
-    QCOMPARE(g->MinXi, 0.0);
+    QCOMPARE(g.maxDb, 60.0);
+    QCOMPARE(g.minDb, 0.0);
+    QCOMPARE(g.maxXi, 0.055);
+    QCOMPARE(g.minXi, 0.0);
     rig.Choose(Id::IDC_RANGE, 0);
-    QCOMPARE(g->MaxDb, 20.0);
-    QCOMPARE(g->MinDb, -30.0);
-    QCOMPARE(g->MaxXi, 0.01);
-    QCOMPARE(g->MinXi, 0.0);
+    QCOMPARE(g.maxDb, 20.0);
+    QCOMPARE(g.minDb, -30.0);
+    QCOMPARE(g.maxXi, 0.01);
+    QCOMPARE(g.minXi, 0.0);
     // The range limits what the point box accepts.
     rig.Type(Id::IDC_DB, QStringLiteral("26"));
     rig.Type(Id::IDC_RH, QStringLiteral("50"));
@@ -356,7 +356,7 @@ void MainDialogTest::rangePresetsAndPressure() {
     rig.Edit(Id::IDC_PRESSURE)->clear();
     rig.Type(Id::IDC_PRESSURE, QStringLiteral("900"));
     QTest::keyClick(rig.Edit(Id::IDC_PRESSURE), Qt::Key_Tab);
-    QCOMPARE(g->PressureText, QStringLiteral("900"));
+    QCOMPARE(rig.dlg->Run().State().pressureText, QStringLiteral("900"));
     QCOMPARE(rig.dlg->m_strPressure, QStringLiteral("900"));
 }
 
@@ -529,7 +529,7 @@ void MainDialogTest::pressureTakesOnlyPositiveNumbers() {
         QVERIFY(rig.ui.messages.isEmpty());
     }
     QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), kept);
-    QCOMPARE(g->PressureText, kept);
+    QCOMPARE(rig.dlg->Run().State().pressureText, kept);
     QCOMPARE(g->Pressure(), kept.toDouble());
 
     // Enter in the pressure box checks it before anything is solved.
@@ -540,7 +540,7 @@ void MainDialogTest::pressureTakesOnlyPositiveNumbers() {
     rig.Type(Id::IDC_PRESSURE, QStringLiteral("x"));
     rig.Key(Id::IDC_PRESSURE, Qt::Key_Return);
     QCOMPARE(rig.ui.messages.size(), 1);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
 }
 
 void MainDialogTest::windowFitsASmallScreen() {

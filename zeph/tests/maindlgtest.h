@@ -18,6 +18,7 @@
 
 #include "chart/staticgraph.h"
 #include "main/zephdlgj.h"
+#include "run/zephrun.h"
 #include "scriptedui.h"
 
 struct MainDialogRig {

@@ -67,7 +67,7 @@ void PointEntryTest::dryBulbAndHumidityGivePointOne() {
     QVERIFY(std::abs(Box(rig, 3004).toDouble() - 52.9) < 0.2);
     QVERIFY(std::abs(Box(rig, 3002).toDouble() - 1.16) < 0.02);
 
-    QCOMPARE(d.m_bPending, 1);
+    QCOMPARE(d.Run().State().current.pending, 1);
     QCOMPARE(d.GetPointCount(), 0);
     for (int id : {3009, 3008, 3007, 3006, 3005, 3004, 3003, 3002}) {
         QVERIFY(!rig.Edit(id)->isReadOnly());
@@ -76,7 +76,7 @@ void PointEntryTest::dryBulbAndHumidityGivePointOne() {
 
     rig.Key(Id::IDC_RH, Qt::Key_Y);
     QCOMPARE(d.GetPointCount(), 1);
-    const CZephData& p = d.m_Graph->PointList.first();
+    const CZephData& p = d.Run().State().points.first();
     QCOMPARE(p.N, 1);
     QCOMPARE(int(p.Style), 2);
     QCOMPARE(QString::fromStdString(p.Pn), QStringLiteral("RA"));
@@ -88,12 +88,12 @@ void PointEntryTest::dryBulbAndHumidityGivePointOne() {
         QVERIFY(Box(rig, id).isEmpty());
     }
     QCOMPARE(rig.Focus(), d.Control(Id::IDC_DB));
-    QCOMPARE(d.m_bPending, 0);
+    QCOMPARE(d.Run().State().current.pending, 0);
 
     rig.AddPoint(QStringLiteral("30"), QStringLiteral("40"));
     QCOMPARE(d.GetPointCount(), 2);
-    QCOMPARE(d.m_Graph->PointList.at(1).N, 2);
-    QCOMPARE(d.m_nPointNo, 2);
+    QCOMPARE(d.Run().State().points.at(1).N, 2);
+    QCOMPARE(d.Run().State().pointNo, 2);
 }
 
 void PointEntryTest::onlyExactlyTwoFilledBoxesCalculate() {
@@ -102,13 +102,13 @@ void PointEntryTest::onlyExactlyTwoFilledBoxesCalculate() {
     rig.Type(Id::IDC_WB, QStringLiteral("20"));
     rig.Type(Id::IDC_RH, QStringLiteral("50"));
     rig.Key(Id::IDC_RH, Qt::Key_Return);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     QCOMPARE(Box(rig, 3008), QStringLiteral("26"));
     QVERIFY(Box(rig, 3005).isEmpty());
     rig.Edit(Id::IDC_WB)->clear();
     rig.Edit(Id::IDC_RH)->clear();
     rig.Key(Id::IDC_RH, Qt::Key_Return);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     QVERIFY(rig.ui.messages.isEmpty());
 }
 
@@ -120,7 +120,7 @@ void PointEntryTest::outsideTheViewRangeIsRefused() {
     QCOMPARE(rig.ui.messages.size(), 1);
     QCOMPARE(rig.ui.messages.first().text, QStringLiteral("データが表示範囲を超えています"));
     QVERIFY(rig.ui.messages.first().icon == MsgIcon::Exclamation);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     QCOMPARE(Box(rig, 3008), QStringLiteral("70"));
     QCOMPARE(Box(rig, 3006), QStringLiteral("10"));
     QVERIFY(Box(rig, 3007).isEmpty());
@@ -138,7 +138,7 @@ void PointEntryTest::unsolvableEntryShowsTheEngineMessageThenTheRangeMessage() {
     QVERIFY(rig.ui.messages.at(0).icon == MsgIcon::Stop);
     QVERIFY(rig.ui.messages.at(0).buttons == zeph::MsgButtons::Ok);
     QVERIFY(rig.ui.messages.at(1).icon == MsgIcon::Exclamation);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
 
     // A solver's own failure: the dew point above the dry bulb.
     rig.ui.Clear();
@@ -159,7 +159,7 @@ void PointEntryTest::noClearsAndRefocuses() {
     rig.dlg->LockFields();
     QTest::mouseClick(rig.dlg->Control(Id::IDC_NO), Qt::LeftButton);
     QCOMPARE(rig.dlg->GetPointCount(), 0);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     for (int id : {3009, 3008, 3007, 3006, 3005, 3004, 3003, 3002}) {
         QVERIFY(Box(rig, id).isEmpty());
         QVERIFY(!rig.Edit(id)->isReadOnly());
@@ -174,7 +174,7 @@ void PointEntryTest::yesWithNothingPendingAddsNothing() {
     QTest::mouseClick(rig.dlg->Control(Id::IDC_YES), Qt::LeftButton);
     QCOMPARE(rig.dlg->GetPointCount(), 0);
     QVERIFY(Box(rig, 3008).isEmpty());
-    QCOMPARE(rig.dlg->m_nPointNo, 0);
+    QCOMPARE(rig.dlg->Run().State().pointNo, 0);
 }
 
 void PointEntryTest::constantDryBulbKeepsItsValue() {
@@ -191,9 +191,9 @@ void PointEntryTest::constantDryBulbKeepsItsValue() {
     }
     rig.Type(Id::IDC_RH, QStringLiteral("80"));
     rig.Key(Id::IDC_RH, Qt::Key_Return);
-    QCOMPARE(rig.dlg->m_Current.Db, 26.0);
+    QCOMPARE(rig.dlg->Run().State().current.values.Db, 26.0);
     QCOMPARE(Box(rig, 3006), QStringLiteral(" 80.00"));
-    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 1);
 
     // Constant relative humidity keeps 80 % and frees the dry bulb again.
     rig.RunCommand(CZephDlgJ::ID_CONST_RH);
@@ -201,8 +201,8 @@ void PointEntryTest::constantDryBulbKeepsItsValue() {
     QVERIFY(rig.Edit(3006)->isReadOnly());
     rig.Type(Id::IDC_DB, QStringLiteral("20"));
     rig.Key(Id::IDC_DB, Qt::Key_Return);
-    QCOMPARE(rig.dlg->m_Current.Rh, 80.0);
-    QCOMPARE(rig.dlg->m_Current.Db, 20.0);
+    QCOMPARE(rig.dlg->Run().State().current.values.Rh, 80.0);
+    QCOMPARE(rig.dlg->Run().State().current.values.Db, 20.0);
 }
 
 void PointEntryTest::clickOnAPlottedPointShowsItLocked() {
@@ -216,7 +216,7 @@ void PointEntryTest::clickOnAPlottedPointShowsItLocked() {
     QTRY_VERIFY(g->ScaleX != 0);
 
     // Find a client position whose hit box holds point 2 only.
-    const CZephData target = g->PointList.at(1);
+    const CZephData target = d.Run().State().points.at(1);
     // The sheet is the largest square centred in the client.
     const QRectF sheet = CZephGraph::SheetArea(g->contentsRect());
     const QPoint logical =
@@ -242,7 +242,7 @@ void PointEntryTest::clickOnAPlottedPointShowsItLocked() {
     for (int id : {3009, 3008, 3007, 3006, 3005, 3004, 3003, 3002}) {
         QVERIFY(rig.Edit(id)->isReadOnly());
     }
-    QCOMPARE(d.m_bPending, 0);
+    QCOMPARE(d.Run().State().current.pending, 0);
     QTest::mouseClick(d.Control(Id::IDC_YES), Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), 2);
     QVERIFY(!rig.Edit(3008)->isReadOnly());
@@ -266,8 +266,8 @@ void PointEntryTest::enthalpyIsEnteredInTheShownUnit() {
     rig.Type(Id::IDC_HI, QString::asprintf("%.10g", ref.Hi * kKjPerKcal));
     rig.Key(Id::IDC_HI, Qt::Key_Return);
     QCOMPARE(Box(rig, 3006), QStringLiteral(" 50.00"));
-    QVERIFY(std::abs(d.m_Current.Hi - ref.Hi) < 1e-8);
-    QVERIFY(std::abs(d.m_Current.Xi - ref.Xi) < 1e-9);
+    QVERIFY(std::abs(d.Run().State().current.values.Hi - ref.Hi) < 1e-8);
+    QVERIFY(std::abs(d.Run().State().current.values.Xi - ref.Xi) < 1e-9);
 
     // KCAL: the value typed goes to the engine as it is.
     QTest::mouseClick(d.Control(Id::IDC_NO), Qt::LeftButton);
@@ -277,7 +277,7 @@ void PointEntryTest::enthalpyIsEnteredInTheShownUnit() {
     rig.Key(Id::IDC_HI, Qt::Key_Return);
     QCOMPARE(Box(rig, 3006), QStringLiteral(" 50.00"));
     QCOMPARE(Box(rig, 3004), QString::asprintf("%9.5f", ref.Hi));
-    QVERIFY(std::abs(d.m_Current.Hi - ref.Hi) < 1e-8);
+    QVERIFY(std::abs(d.Run().State().current.values.Hi - ref.Hi) < 1e-8);
 }
 
 void PointEntryTest::aCommaInAValueIsRefusedOnEnter() {
@@ -288,14 +288,14 @@ void PointEntryTest::aCommaInAValueIsRefusedOnEnter() {
     QCOMPARE(rig.ui.beeps, 1);
     QVERIFY(Box(rig, 3008).isEmpty());
     QCOMPARE(rig.Focus(), rig.dlg->Control(Id::IDC_DB));
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     QVERIFY(rig.ui.messages.isEmpty());
 
     // Thousands separators mean thousands: 1,000 °C is refused by the
     // engine, never read as 1 °C.
     rig.Type(Id::IDC_DB, QStringLiteral("1,000"));
     rig.Key(Id::IDC_DB, Qt::Key_Return);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     QCOMPARE(rig.ui.messages.size(), 2);
     QCOMPARE(rig.ui.messages.at(1).text, QStringLiteral("データが表示範囲を超えています"));
 }
@@ -306,21 +306,21 @@ void PointEntryTest::storedPointsAreReadByNumber() {
     rig.Type(Id::IDC_NAME, QStringLiteral("OA"));
     rig.AddPoint(QStringLiteral("32"), QStringLiteral("60"));
     rig.AddPoint(QStringLiteral("26"), QStringLiteral("50"));
-    QCOMPARE(d.GetPointName(1), QStringLiteral("OA"));
+    QCOMPARE(d.Run().GetPointName(1), QStringLiteral("OA"));
     QCOMPARE(d.GetPointValues(2).Db, 26.0);
     for (int n : {0, 3, -1}) {
         QCOMPARE(d.GetPointValues(n).Db, 999.0);
-        QVERIFY(d.GetPointName(n).isEmpty());
+        QVERIFY(d.Run().GetPointName(n).isEmpty());
     }
 
     d.ShowStoredPoint(1);
     QCOMPARE(Box(rig, 3009), QStringLiteral("OA"));
     QCOMPARE(Box(rig, 3008), QStringLiteral(" 32.00"));
     QVERIFY(rig.Edit(3008)->isReadOnly());
-    QCOMPARE(d.m_bPending, 1);
+    QCOMPARE(d.Run().State().current.pending, 1);
     QTest::mouseClick(d.Control(Id::IDC_YES), Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), 3);
-    const CZephData& copy = d.m_Graph->PointList.at(2);
+    const CZephData& copy = d.Run().State().points.at(2);
     QCOMPARE(int(copy.Style), 3);
     QCOMPARE(copy.N, 3);
     QCOMPARE(copy.Db, 32.0);
@@ -338,7 +338,7 @@ void PointEntryTest::numbersReadTheSameUnderAGermanLocale() {
         rig.Type(Id::IDC_DB, QStringLiteral("26.5"));
         rig.Type(Id::IDC_RH, QStringLiteral("50"));
         rig.Key(Id::IDC_RH, Qt::Key_Return);
-        const double db = rig.dlg->m_Current.Db;
+        const double db = rig.dlg->Run().State().current.values.Db;
         const QString shown = Box(rig, 3008);
         std::setlocale(LC_ALL, "C");
         QVERIFY(comma);
@@ -370,7 +370,7 @@ void PointEntryTest::editingAfterTheCalculationWithdrawsThePoint() {
     rig.Key(Id::IDC_WB, Qt::Key_Return);
     rig.Key(Id::IDC_WB, Qt::Key_Y);
     QCOMPARE(d.GetPointCount(), 1);
-    QCOMPARE(d.m_Graph->PointList.first().Wb, CCorvoApp().cal_DBWB(26, 20.71, 1013.25).Wb);
+    QCOMPARE(d.Run().State().points.first().Wb, CCorvoApp().cal_DBWB(26, 20.71, 1013.25).Wb);
 }
 
 QTEST_MAIN(PointEntryTest)

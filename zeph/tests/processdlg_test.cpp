@@ -10,7 +10,7 @@
 #include "dialogs/dialoghost.h"
 #include "dialogs/processdlg.h"
 #include "dialogscript.h"
-#include "main/pointtext.h"
+#include "run/pointtext.h"
 #include "scriptedui.h"
 
 namespace {

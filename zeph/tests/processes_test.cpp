@@ -9,9 +9,9 @@
 
 #include "corvo/corvoapp.h"
 #include "dialogscript.h"
-#include "main/constants.h"
 #include "maindlgtest.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/strings.h"
 
 Q_DECLARE_METATYPE(_CORVO)
 
@@ -43,10 +43,10 @@ _CORVO WithOrigins(_CORVO r, const _CORVO& a, const _CORVO* b = nullptr) {
 
 void AddPoints(MainDialogRig& rig) {
     for (int n = 1; n <= kCount; ++n) {
-        rig.dlg->AppendPoint(
-            CZephDlgJ::MakePointRecord(Pt(n), n, QStringLiteral("P%1").arg(n), zeph::kStylePlain));
+        rig.dlg->Run().AppendPoint(
+            CZephRun::MakePointRecord(Pt(n), n, QStringLiteral("P%1").arg(n), zeph::kStylePlain));
     }
-    rig.dlg->m_nPointNo = kCount;
+    rig.dlg->Run().SetPointNo(kCount);
 }
 
 // The template of each process button's dialog.
@@ -190,10 +190,10 @@ void ProcessesTest::results() {
     QVERIFY(out.ran);
     QVERIFY2(!out.open, qPrintable(out.focus));
     QVERIFY2(rig.ui.messages.isEmpty(), qPrintable(rig.ui.Texts().join('|')));
-    QCOMPARE(d.m_bPending, 1);
-    QCOMPARE(d.m_strPointName, label);
-    QCOMPARE(d.m_nStyle, style);
-    const _CORVO& c = d.m_Current;
+    QCOMPARE(d.Run().State().current.pending, 1);
+    QCOMPARE(d.Run().State().current.name, label);
+    QCOMPARE(d.Run().State().current.style, style);
+    const _CORVO& c = d.Run().State().current.values;
     QVERIFY2(Near(c.Db, expected.Db), qPrintable(QString::number(c.Db, 'g', 17)));
     QVERIFY(Near(c.Hi, expected.Hi) && Near(c.Xi, expected.Xi) && Near(c.Rh, expected.Rh));
     QVERIFY(Near(c.Db1, expected.Db1) && Near(c.Xi1, expected.Xi1));
@@ -204,7 +204,7 @@ void ProcessesTest::results() {
 
     QTest::mouseClick(d.Control(CZephDlgJ::IDC_YES), Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), kCount + 1);
-    const CZephData& added = d.m_Graph->PointList.last();
+    const CZephData& added = d.Run().State().points.last();
     QCOMPARE(int(added.Style), style);
     QCOMPARE(QString::fromStdString(added.Pn), label);
     QVERIFY(Near(added.Db, expected.Db) && Near(added.Db1, expected.Db1));
@@ -268,7 +268,7 @@ void ProcessesTest::refusals() {
     QCOMPARE(out.focus, focus);
     QCOMPARE(rig.ui.Texts(), QStringList{zeph::LoadResString(message)});
     QVERIFY(rig.ui.messages.first().icon == MsgIcon::Question);
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     QCOMPARE(rig.dlg->GetPointCount(), kCount);
 }
 
@@ -290,7 +290,7 @@ void ProcessesTest::heatInWattsIsShownGroupedAndHeldInKcal() {
     QCOMPARE(rig.ui.Texts(), QStringList{zeph::LoadResString(6117)});
     const double kcal = 1163 / CCorvoFunction().CALWKJ(1);
     const _CORVO r = CCorvoApp().cal_Heat_Air(Pt(1), kcal, 1000, 1.0, kP);
-    QVERIFY(Near(rig.dlg->m_Current.Db, r.Db));
+    QVERIFY(Near(rig.dlg->Run().State().current.values.Db, r.Db));
     QVERIFY(std::abs(r.Db - 23.41) < 0.005);  // 1000 kcal/h warm 1000 m³/h by about 3.4 K
 }
 
@@ -317,27 +317,27 @@ void ProcessesTest::humidifierPreheats() {
     QVERIFY(rig.ui.messages.first().buttons == zeph::MsgButtons::OkCancel);
     if (!ok) {
         QCOMPARE(d.GetPointCount(), kCount);
-        QCOMPARE(d.m_bPending, 0);
+        QCOMPARE(d.Run().State().current.pending, 0);
         QVERIFY(BoxEmptyAndFree(rig));
         return;
     }
     // The preheating point is in the list at once, heated at A's humidity.
     QCOMPARE(d.GetPointCount(), kCount + 1);
-    const CZephData heat = d.m_Graph->PointList.last();
+    const CZephData heat = d.Run().State().points.last();
     QCOMPARE(QString::fromStdString(heat.Pn), QStringLiteral("Heat"));
     QCOMPARE(int(heat.Style), 0);
     QCOMPARE(heat.Xi, Pt(4).Xi);
     QVERIFY(heat.Db > Pt(4).Db && heat.Db1 == Pt(4).Db && heat.Xi1 == Pt(4).Xi);
     // "Hum" waits from there, at B's humidity ratio and not above 95 %.
-    QCOMPARE(d.m_strPointName, QStringLiteral("Hum"));
-    QCOMPARE(d.m_bPending, 1);
-    QVERIFY(std::abs(d.m_Current.Xi - Pt(5).Xi) < 1e-7);
-    QVERIFY(d.m_Current.Rh <= 95.0 + 1e-6);
-    QCOMPARE(d.m_Current.Db1, heat.Db);
-    QCOMPARE(d.m_Current.Xi1, heat.Xi);
+    QCOMPARE(d.Run().State().current.name, QStringLiteral("Hum"));
+    QCOMPARE(d.Run().State().current.pending, 1);
+    QVERIFY(std::abs(d.Run().State().current.values.Xi - Pt(5).Xi) < 1e-7);
+    QVERIFY(d.Run().State().current.values.Rh <= 95.0 + 1e-6);
+    QCOMPARE(d.Run().State().current.values.Db1, heat.Db);
+    QCOMPARE(d.Run().State().current.values.Xi1, heat.Xi);
     QTest::mouseClick(d.Control(CZephDlgJ::IDC_YES), Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), kCount + 2);  // "Hum" only, "Heat" not again
-    QCOMPARE(QString::fromStdString(d.m_Graph->PointList.last().Pn), QStringLiteral("Hum"));
+    QCOMPARE(QString::fromStdString(d.Run().State().points.last().Pn), QStringLiteral("Hum"));
 }
 
 void ProcessesTest::hotWaterThatCannotHumidify_data() {
@@ -364,7 +364,7 @@ void ProcessesTest::hotWaterThatCannotHumidify() {
             QVERIFY(rig.ui.messages.at(i).icon == MsgIcon::Exclamation);
         }
     }
-    QCOMPARE(rig.dlg->m_bPending, 0);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 0);
     QCOMPARE(rig.dlg->GetPointCount(), kCount);
     QVERIFY(BoxEmptyAndFree(rig));
 }
@@ -376,17 +376,17 @@ void ProcessesTest::slopeIsTheSameEitherWayRound() {
     // 30 °C / 20 % and 25 °C / 60 %: the warmer point has the lower
     // enthalpy, and 2 K from it is 28 °C, on the segment.
     QVERIFY(d.ProcSlopeDt(6, 7, 2, kP));
-    const _CORVO forward = d.m_Current;
+    const _CORVO forward = d.Run().State().current.values;
     QVERIFY(d.ProcSlopeDt(7, 6, 2, kP));
-    QVERIFY(Near(forward.Db, 28.0) && Near(d.m_Current.Db, 28.0));
-    QVERIFY(Near(d.m_Current.Xi, forward.Xi));
+    QVERIFY(Near(forward.Db, 28.0) && Near(d.Run().State().current.values.Db, 28.0));
+    QVERIFY(Near(d.Run().State().current.values.Xi, forward.Xi));
     QVERIFY(forward.Xi > Pt(6).Xi && forward.Xi < Pt(7).Xi);
 
     QVERIFY(d.ProcSlopeDh(6, 7, 1, kP));
-    const _CORVO byHi = d.m_Current;
+    const _CORVO byHi = d.Run().State().current.values;
     QVERIFY(d.ProcSlopeDh(7, 6, 1, kP));
-    QVERIFY(Near(byHi.Hi, Pt(7).Hi - 1) && Near(d.m_Current.Hi, byHi.Hi));
-    QVERIFY(Near(d.m_Current.Db, byHi.Db));
+    QVERIFY(Near(byHi.Hi, Pt(7).Hi - 1) && Near(d.Run().State().current.values.Hi, byHi.Hi));
+    QVERIFY(Near(d.Run().State().current.values.Db, byHi.Db));
 }
 
 void ProcessesTest::cancelledDialogKeepsThePendingPoint_data() {
@@ -403,7 +403,7 @@ void ProcessesTest::cancelledDialogKeepsThePendingPoint() {
     rig.Type(CZephDlgJ::IDC_DB, QStringLiteral("26"));
     rig.Type(CZephDlgJ::IDC_RH, QStringLiteral("40"));
     rig.Key(CZephDlgJ::IDC_RH, Qt::Key_Return);
-    QCOMPARE(rig.dlg->m_bPending, 1);
+    QCOMPARE(rig.dlg->Run().State().current.pending, 1);
 
     DialogScript script;
     script.On(TemplateOf(button), [](QDialog* d) {
@@ -415,7 +415,7 @@ void ProcessesTest::cancelledDialogKeepsThePendingPoint() {
     QVERIFY(script.Done());
     QTest::mouseClick(rig.dlg->Control(CZephDlgJ::IDC_YES), Qt::LeftButton);
     QCOMPARE(rig.dlg->GetPointCount(), kCount + 1);
-    QCOMPARE(rig.dlg->m_Graph->PointList.last().Rh, 40.0);
+    QCOMPARE(rig.dlg->Run().State().points.last().Rh, 40.0);
 }
 
 QTEST_MAIN(ProcessesTest)

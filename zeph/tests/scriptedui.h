@@ -13,7 +13,7 @@
 
 #include <optional>
 
-#include "main/ui.h"
+#include "gui/ui.h"
 
 class CScriptedUi : public zeph::CUserInterface {
   public:

@@ -26,26 +26,26 @@ void SystemsTest::resetNumbersSystemsAndKeepsTypedNames() {
     rig.Edit(Id::IDC_SYSTEM)->setText(QStringLiteral("scratch"));
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
-    QCOMPARE(d.m_SystemNames.size(), 0);
+    QCOMPARE(d.Run().State().systemNames.size(), 0);
 
     for (const char* db : {"20", "24", "28"}) {
         rig.AddPoint(QString::fromLatin1(db), QStringLiteral("50"));
     }
     QCOMPARE(d.GetPointCount(), 3);
-    QCOMPARE(d.m_nPointNo, 3);
+    QCOMPARE(d.Run().State().pointNo, 3);
     rig.Edit(Id::IDC_SYSTEM)->clear();
     rig.Type(Id::IDC_SYSTEM, QStringLiteral("AHU-1"));
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(d.m_SystemNames, QStringList{QStringLiteral("AHU-1")});
-    QCOMPARE(d.m_AllPoints.size(), 3);
+    QCOMPARE(d.Run().State().systemNames, QStringList{QStringLiteral("AHU-1")});
+    QCOMPARE(d.Run().State().allPoints.size(), 3);
     QCOMPARE(d.GetPointCount(), 0);
-    QCOMPARE(d.m_nPointNo, 0);
+    QCOMPARE(d.Run().State().pointNo, 0);
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 2"));
     QCOMPARE(rig.Focus(), d.Control(Id::IDC_SYSTEM));
     QCOMPARE(d.m_nFocusField, 1);
 
     rig.AddPoint(QStringLiteral("22"), QStringLiteral("60"));
-    QCOMPARE(d.m_Graph->PointList.first().N, 1);
+    QCOMPARE(d.Run().State().points.first().N, 1);
 }
 
 void SystemsTest::finishArchivesEverySystemInOrder() {
@@ -62,14 +62,15 @@ void SystemsTest::finishArchivesEverySystemInOrder() {
 
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(d.m_SystemNames, (QStringList{QStringLiteral("System 1"), QStringLiteral("System 2"),
-                                           QStringLiteral("System 3")}));
-    QCOMPARE(d.m_AllPoints.size(), 4);
+    QCOMPARE(d.Run().State().systemNames,
+             (QStringList{QStringLiteral("System 1"), QStringLiteral("System 2"),
+                          QStringLiteral("System 3")}));
+    QCOMPARE(d.Run().State().allPoints.size(), 4);
     const double dbs[] = {20, 24, 25, 30};
     const int numbers[] = {1, 1, 2, 1};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(d.m_AllPoints.at(i).Db, dbs[i]);
-        QCOMPARE(d.m_AllPoints.at(i).N, numbers[i]);
+        QCOMPARE(d.Run().State().allPoints.at(i).Db, dbs[i]);
+        QCOMPARE(d.Run().State().allPoints.at(i).N, numbers[i]);
     }
     QCOMPARE(d.GetPointCount(), 0);
     QCOMPARE(rig.ui.Texts(), QStringList{QStringLiteral("データをファイルに記録しますか　？")});
@@ -81,8 +82,8 @@ void SystemsTest::closeRecordsNothing() {
     rig.dlg->close();
     QVERIFY(!rig.dlg->isVisible());
     QCOMPARE(rig.dlg->result(), int(QDialog::Rejected));
-    QVERIFY(rig.dlg->m_SystemNames.isEmpty());
-    QVERIFY(rig.dlg->m_AllPoints.isEmpty());
+    QVERIFY(rig.dlg->Run().State().systemNames.isEmpty());
+    QVERIFY(rig.dlg->Run().State().allPoints.isEmpty());
     QVERIFY(rig.ui.messages.isEmpty());
     QVERIFY(rig.ui.fileRequests.isEmpty());
 }
@@ -91,19 +92,22 @@ void SystemsTest::capacityResultsAreArchivedOnceWithTheirSystem() {
     MainDialogRig rig;
     CZephDlgJ& d = *rig.dlg;
     rig.ui.answers << zeph::MsgAnswer::No;  // no report
-    d.m_EqcResult.name = QStringLiteral("Room A");
-    d.m_EqcInput.floorArea = 100;
-    d.m_bEqcPending = 1;  // as a capacity run leaves it
+    CAutoCal_Ret result;
+    result.name = QStringLiteral("Room A");
+    EqcConditions conditions;
+    conditions.floorArea = 100;
+    d.Run().SetEqcInput(conditions);
+    d.Run().SetCapacityResult(result);  // as a capacity run leaves it
     rig.AddPoint(QStringLiteral("26"), QStringLiteral("50"));
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 1);
-    QCOMPARE(d.m_EqcInput.floorArea, 0.0);
-    QCOMPARE(d.m_bEqcPending, 0);
+    QCOMPARE(d.Run().State().eqcResults.size(), 1);
+    QCOMPARE(d.Run().State().eqcInput.floorArea, 0.0);
+    QCOMPARE(d.Run().State().eqcPending, 0);
     // A second reset and the finish add nothing: the result is archived.
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
     QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
-    QCOMPARE(d.m_EqcResults.size(), 1);
-    QCOMPARE(d.m_EqcResults.first().name, QStringLiteral("Room A"));
+    QCOMPARE(d.Run().State().eqcResults.size(), 1);
+    QCOMPARE(d.Run().State().eqcResults.first().name, QStringLiteral("Room A"));
 }
 
 // Conditions stored by the capacity dialog's OK and never run end with the
@@ -122,8 +126,8 @@ void SystemsTest::resetDropsConditionsNeverRun() {
 
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
     QVERIFY(!d.m_btnAutoCalc->isEnabled());
-    QCOMPARE(d.m_EqcInput.floorArea, 0.0);
-    QCOMPARE(d.m_EqcInput.maxSensible, 0.0);
+    QCOMPARE(d.Run().State().eqcInput.floorArea, 0.0);
+    QCOMPARE(d.Run().State().eqcInput.maxSensible, 0.0);
     QTest::mouseClick(d.m_btnAutoCalc, Qt::LeftButton);
     QCOMPARE(d.GetPointCount(), 0);
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
@@ -131,7 +135,7 @@ void SystemsTest::resetDropsConditionsNeverRun() {
     // Finish: no point, so no report question, and no result.
     QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
     QVERIFY(rig.ui.messages.isEmpty());
-    QVERIFY(d.m_EqcResults.isEmpty());
+    QVERIFY(d.Run().State().eqcResults.isEmpty());
 }
 
 QTEST_MAIN(SystemsTest)

@@ -13,7 +13,7 @@
 #include "dialogs/generaldlgj.h"
 #include "dialogscript.h"
 #include "maindlgtest.h"
-#include "resources/strings.h"
+#include "run/strings.h"
 #include "tolvex/checkdata.h"
 
 namespace {
@@ -139,10 +139,10 @@ void ToolWindowsTest::viewRange() {
         QCOMPARE(rig.ui.messages.first().icon, zeph::MsgIcon::Exclamation);
         QVERIFY(focusBack);
     }
-    const CStaticGraph* g = rig.dlg->m_Graph;
+    const ViewRange& g = rig.dlg->Run().State().range;
     // Exact: a range read back unedited is the range that was shown.
-    QVERIFY(g->MaxDb == range[0] && g->MinDb == range[1]);
-    QVERIFY(g->MaxXi == range[2] && g->MinXi == range[3]);
+    QVERIFY(g.maxDb == range[0] && g.minDb == range[1]);
+    QVERIFY(g.maxXi == range[2] && g.minXi == range[3]);
 }
 
 // --- coil capacity ------------------------------------------------------------

@@ -23,6 +23,20 @@ struct _CORVO {
     double Mt;   // auxiliary temperature: 0 from the solvers; SHF limit, °C
 };
 
+namespace corvo {
+
+// The value with which a failed result is marked in Db and the other state
+// fields.
+inline constexpr double kFailed = 999.0;
+
+// True when values holds no valid state: Db is the failed value, compared
+// exactly.
+inline bool IsFailed(const _CORVO& values) {
+    return values.Db == kFailed;
+}
+
+}  // namespace corvo
+
 // How the chart draws a point. The library only stores the value; the
 // program gives it meaning (0 one process line, 1 two lines, 2 plain
 // point, 3 not drawn).

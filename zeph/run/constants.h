@@ -1,12 +1,16 @@
 #pragma once
 
-// Values that recur across the main window, the process dialogs and the
-// capacity calculation.
+#include <QLatin1String>
+
+#include "corvo/zephdata.h"
+
+// Values that recur across the run, the main window, the process dialogs
+// and the capacity calculation.
 namespace zeph {
 
-// The value with which the engine marks a failed state (in Db and the other
-// state fields); callers compare Db with it exactly.
-inline constexpr double kFailed = 999.0;
+// The engine's mark of a failed state (in Db and the other state fields);
+// callers compare Db with it exactly, or use corvo::IsFailed.
+using corvo::kFailed;
 
 // Density of air, kg/m³: an air flow in m³/h times an enthalpy difference
 // in kcal/kg, times this, is a heat flow in kcal/h.
@@ -14,6 +18,10 @@ inline constexpr double kAirDensity = 1.20479;
 
 // kcal/h in one kW.
 inline constexpr double kKcalPerKw = 860.0;
+
+// The outlet temperature code of the engine's cal_SHF: no outlet
+// temperature fixed.
+inline constexpr double kNoFixedOutlet = 99.0;
 
 // How the chart draws a point record (its STYLE value).
 enum PointStyle : int {
@@ -43,5 +51,16 @@ enum ErrorCode : int {
     kErrOrder = 16,           // points given in the wrong order
     kErrDewPointTooLow = 17,  // dew point of the point too low to cool
 };
+
+// The names the processes and the capacity calculation give the points they
+// produce.
+inline constexpr QLatin1String kLabelMix("Mix");
+inline constexpr QLatin1String kLabelHeat("Heat");
+inline constexpr QLatin1String kLabelHumidify("Hum");
+inline constexpr QLatin1String kLabelBetween("B.P");  // on the line between two points; the bypass
+inline constexpr QLatin1String kLabelCoilOff("OFF");
+inline constexpr QLatin1String kLabelSupply("S.A");
+inline constexpr QLatin1String kLabelRoom("RM");
+inline constexpr QLatin1String kLabelOutdoor("OA");
 
 }  // namespace zeph

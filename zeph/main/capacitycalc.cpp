@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/staticgraph.h"
 #include "corvo/corvoapp.h"
-#include "main/constants.h"
-#include "main/fieldedit.h"
-#include "main/pointtext.h"
-#include "main/ui.h"
+#include "gui/fieldedit.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/constants.h"
+#include "run/pointtext.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 
 // The capacity calculation of the main window: the chain that adds the
 // room, coil, bypass and outdoor-air points through the window's own point
@@ -73,7 +73,7 @@ bool CZephDlgJ::AddCapacityPoint(const QString& name, double db, bool wetBulb, d
 }
 
 bool CZephDlgJ::AcceptCapacityPoint(bool produced) {
-    if (!produced || m_bPending != 1) {
+    if (!produced || m_run->State().current.pending != 1) {
         return false;
     }
     const int before = GetPointCount();
@@ -136,13 +136,13 @@ bool CZephDlgJ::SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s) {
     m_editSystem->setText(m_strSystem);
     m_strPressure = Format("%6.2f", P);
     m_editPressure->setText(m_strPressure);
-    m_Graph->PressureText = m_strPressure;
+    m_run->SetPressureText(m_strPressure);
     s->P = P;
 
-    if (!AddCapacityPoint(QStringLiteral("RM"), c.roomDb, false, c.roomRh, P)) {
+    if (!AddCapacityPoint(zeph::kLabelRoom, c.roomDb, false, c.roomRh, P)) {
         return false;
     }
-    s->RM = m_nPointNo;
+    s->RM = m_run->State().pointNo;
 
     double shf = Qs / Qt;
     const double Q = IterateFanLoad(s->RM, c, T, shf);
@@ -151,7 +151,9 @@ bool CZephDlgJ::SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s) {
     }
     const double F = FanLoadOf(Q);
     // The air-change table of the coil step offers this heat.
-    m_EqcInput.fanLoad = F;
+    EqcConditions withFan = m_run->State().eqcInput;
+    withFan.fanLoad = F;
+    m_run->SetEqcInput(withFan);
 
     // The coil outlet waits for Yes; after reheat "S.A" and "OFF" are in the
     // list already. Nothing produced: the process has said why.
@@ -163,14 +165,14 @@ bool CZephDlgJ::SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s) {
     if (U0 == 0) {
         return false;
     }
-    if (m_bPending == 1) {
+    if (m_run->State().current.pending == 1) {
         if (!AcceptCapacityPoint(true)) {
             return false;
         }
-        s->U = m_nPointNo;
+        s->U = m_run->State().pointNo;
         s->X = s->U;
     } else {
-        if (GetPointCount() != before + 2 || U0 != m_nPointNo) {
+        if (GetPointCount() != before + 2 || U0 != m_run->State().pointNo) {
             return false;  // "OFF" refused after "S.A"; its message is shown
         }
         reheat = true;
@@ -201,7 +203,7 @@ bool CZephDlgJ::SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s) {
         if (!AcceptCapacityPoint(ProcSlopeDt(s->RM, s->X, roomDb - T, P))) {
             return false;
         }
-        s->D = m_nPointNo;
+        s->D = m_run->State().pointNo;
         s->C = AirflowBetween(s->RM, s->D, FanLoadOf(Q2) + Qt);
         if (!Positive(s->C)) {
             NoAirflow();
@@ -218,7 +220,7 @@ bool CZephDlgJ::SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s) {
         if (!AcceptCapacityPoint(ProcSlopeDh(s->RM, s->X, dh, P))) {
             return false;
         }
-        s->D = m_nPointNo;
+        s->D = m_run->State().pointNo;
     } else {
         const double rate = std::max(s->Qa, s->C) / V;
         zeph::ShowMessage(WithNumber(6109, rate, 6110), MsgIcon::Question);
@@ -269,14 +271,14 @@ bool CZephDlgJ::AddOutdoorAirAndBuild(int system, const EqcConditions& c, const 
             ShowError(zeph::kErrOutdoorAir);
             return false;
         }
-        if (!AddCapacityPoint(QStringLiteral("OA"), c.outdoorDb, true, c.outdoorWb, s.P)) {
+        if (!AddCapacityPoint(zeph::kLabelOutdoor, c.outdoorDb, true, c.outdoorWb, s.P)) {
             return false;
         }
-        oa = m_nPointNo;
+        oa = m_run->State().pointNo;
         if (!AcceptCapacityPoint(ProcMix(oa, s.RM, A / (s.Qa - A), s.P))) {
             return false;
         }
-        mix = m_nPointNo;
+        mix = m_run->State().pointNo;
     }
     return BuildCapacityResult(system, c, s, oa, mix, minCoilAirflow);
 }
@@ -341,11 +343,7 @@ bool CZephDlgJ::BuildCapacityResult(int system, const EqcConditions& c, const Co
 
     // A result of an earlier run of this system not yet archived goes first:
     // every result reaches the report once.
-    if (m_bEqcPending == 1) {
-        m_EqcResults.append(m_EqcResult);
-    }
-    m_EqcResult = r;
-    m_bEqcPending = 1;
+    m_run->SetCapacityResult(r);
     ShowCapacityResult(r);
     return true;
 }

@@ -1,4 +1,4 @@
-#include "main/fieldedit.h"
+#include "gui/fieldedit.h"
 
 #include <QFocusEvent>
 

@@ -4,11 +4,11 @@
 
 #include "capacity/autoeqcdlg.h"
 #include "capacity/autoeqcresultdlg.h"
-#include "chart/staticgraph.h"
-#include "main/fieldedit.h"
-#include "main/ui.h"
+#include "gui/fieldedit.h"
+#include "gui/ui.h"
 #include "main/zephdlgj.h"
-#include "resources/strings.h"
+#include "run/strings.h"
+#include "run/zephrun.h"
 
 // The capacity commands of the main window: the capacity dialog (button EQC
 // and the menu), the button 自動計算 and the result window.
@@ -30,13 +30,13 @@ bool InRange(double v, double min, double max) {
 
 void CZephDlgJ::OnEqcCommand(bool presetRoomName) {
     UpdateData(true);
-    EqcConditions shown = m_EqcInput;
+    EqcConditions shown = m_run->State().eqcInput;
     shown.roomName = presetRoomName ? m_strSystem : QString();
     CAutoEQCDlg dlg(shown, this, this);
     if (dlg.exec() != QDialog::Accepted) {
         return;
     }
-    m_EqcInput = dlg.Conditions;
+    m_run->SetEqcInput(dlg.Conditions);
     m_btnAutoCalc->setEnabled(true);
     zeph::ShowMessage(QStringLiteral("線図右上の「自動計算ボタン」を押して下さい。"),
                       MsgIcon::Question);
@@ -46,17 +46,20 @@ void CZephDlgJ::RunCapacityCalculation() {
     UpdateData(true);
     // A run that fails leaves the system as it found it: its points, its
     // name, the pressure and the stored conditions.
+    const RunState& run = m_run->State();
     const int pointsBefore = GetPointCount();
-    const int pointNoBefore = m_nPointNo;
+    const int pointNoBefore = run.pointNo;
     const QString systemBefore = m_strSystem;
     const QString pressureBefore = m_strPressure;
-    const QString chartPressureBefore = m_Graph->PressureText;
-    const EqcConditions inputBefore = m_EqcInput;
+    const QString chartPressureBefore = run.pressureText;
+    const EqcConditions inputBefore = run.eqcInput;
 
-    if (m_EqcInput.roomName.isEmpty()) {
-        m_EqcInput.roomName = m_strSystem;
+    if (run.eqcInput.roomName.isEmpty()) {
+        EqcConditions named = run.eqcInput;
+        named.roomName = m_strSystem;
+        m_run->SetEqcInput(named);
     }
-    const EqcConditions c = m_EqcInput;
+    const EqcConditions c = m_run->State().eqcInput;
     // The dialog's OK refuses these; conditions cleared since then would
     // size nothing, and a room too small for its range would have no
     // air-change rate.
@@ -79,15 +82,13 @@ void CZephDlgJ::RunCapacityCalculation() {
     // Whatever the run added is in the list; nothing waits for Yes.
     RejectPoint();
     if (!done) {
-        m_Graph->PointList.resize(pointsBefore);
-        m_Graph->update();
-        m_nPointNo = pointNoBefore;
+        m_run->KeepFirstPoints(pointsBefore, pointNoBefore);
         m_strSystem = systemBefore;
         m_editSystem->setText(m_strSystem);
         m_strPressure = pressureBefore;
         m_editPressure->setText(m_strPressure);
-        m_Graph->PressureText = chartPressureBefore;
-        m_EqcInput = inputBefore;
+        m_run->SetPressureText(chartPressureBefore);
+        m_run->SetEqcInput(inputBefore);
     }
     m_btnAutoCalc->setEnabled(false);
 }

@@ -1,6 +1,6 @@
-#include "main/pointtext.h"
+#include "run/pointtext.h"
 
-#include "main/constants.h"
+#include "run/constants.h"
 #include "tolvex/checkdata.h"
 
 namespace zeph {

@@ -1,4 +1,4 @@
-#include "main/ui.h"
+#include "gui/ui.h"
 
 #include <QApplication>
 #include <QFileDialog>

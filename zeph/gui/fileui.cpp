@@ -1,9 +1,9 @@
-#include "main/fileui.h"
+#include "gui/fileui.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
-#include "main/ui.h"
+#include "gui/ui.h"
 
 namespace zeph {
 

@@ -1,13 +1,13 @@
-#include "capacity/writefile.h"
+#include "run/writefile.h"
 
 #include <QChar>
 
 #include <utility>
 
-#include "main/constants.h"
-#include "main/ui.h"
+#include "run/constants.h"
 #include "tolvex/checkdata.h"
 #include "tolvex/exfilecontrol.h"
+#include "tolvex/fileui.h"
 #include "tolvex/stdiofile.h"
 
 namespace {
@@ -43,6 +43,10 @@ QString PadLeft(const QString& text, int width) {
 }
 
 }  // namespace
+
+ReportData ReportOf(const RunState& run) {
+    return ReportData{run.allPoints, run.systemNames, run.eqcResults};
+}
 
 CWriteFile::CWriteFile(ReportData data, QDate today) : m_data(std::move(data)), m_today(today) {}
 
@@ -162,6 +166,7 @@ CWriteFile::Result CWriteFile::Write(const QString& baseName, const QString& fol
     if (file.Close()) {
         return Result::Written;
     }
-    zeph::ShowMessage(QString::fromStdString(file.GetErrorMessage()), zeph::MsgIcon::Stop);
+    tolvex::FileUserInterface().MessageBox(file.GetErrorMessage(), tolvex::MsgIcon::Stop,
+                                           tolvex::MsgButtons::Ok);
     return Result::Failed;
 }

@@ -7,8 +7,9 @@
 
 #include <string>
 
-#include "capacity/autocalret.h"
 #include "corvo/zephdata.h"
+#include "run/autocalret.h"
+#include "run/runstate.h"
 
 // What a report is written from: copies of the run's lists, taken when the
 // write starts.
@@ -17,6 +18,10 @@ struct ReportData {
     QStringList systemNames;      // one name per table, in the same order
     QList<CAutoCal_Ret> results;  // the capacity results, one block each
 };
+
+// What the report of a run holds: its finished systems (the finish
+// archives the last one) and the capacity results archived with them.
+ReportData ReportOf(const RunState& run);
 
 // The report of a run: one table of points per system (a point numbered 1
 // starts a table) with the full air state of each point, one block per
@@ -36,9 +41,9 @@ class CWriteFile {
     explicit CWriteFile(ReportData data, QDate today = QDate::currentDate());
 
     // Lets the user confirm or change folder/base.txt in a save dialog and
-    // writes the report there. A file that cannot be created is reported
-    // and the dialog comes again; a later failure (a full disk) is reported
-    // and gives Failed.
+    // writes the report there, through the file library's user interface. A
+    // file that cannot be created is reported and the dialog comes again; a
+    // later failure (a full disk) is reported and gives Failed.
     Result Write(const QString& baseName, const QString& folder);
 
     // The whole report.

@@ -1,4 +1,4 @@
-#include "resources/strings.h"
+#include "run/strings.h"
 
 #include <algorithm>
 #include <iterator>
