@@ -121,6 +121,13 @@ void StateWriter::Row(const StateRow& row, std::string& out) {
             out += "null";
         }
     };
+    const auto value = [&](std::size_t p) {
+        if (row.solved && !row.texts[p].empty()) {
+            out += row.texts[p];
+        } else {
+            number(row.solved, row.values[p]);
+        }
+    };
     if (format_ == TableFormat::kCsv) {
         if (withName_) {
             AppendCsvField(out, row.name);
@@ -130,8 +137,8 @@ void StateWriter::Row(const StateRow& row, std::string& out) {
             number(row.pressure.has_value(), row.pressure.value_or(0));
             out += ',';
         }
-        for (const double value : row.values) {
-            number(row.solved, value);
+        for (std::size_t p = 0; p < kPropertyCount; ++p) {
+            value(p);
             out += ',';
         }
         AppendCsvField(out, row.error);
@@ -158,7 +165,7 @@ void StateWriter::Row(const StateRow& row, std::string& out) {
     }
     for (std::size_t p = 0; p < kPropertyCount; ++p) {
         key(PropertyKey(Property(p)));
-        number(row.solved, row.values[p]);
+        value(p);
         out += ',';
     }
     key(kErrorKey);
