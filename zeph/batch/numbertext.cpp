@@ -26,10 +26,14 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
+char* WriteNumber(char* at, double value) {
+    // The longest shortest form of a double is 24 characters.
+    return std::to_chars(at, at + kNumberRoom, value).ptr;
+}
+
 void AppendNumber(std::string& out, double value) {
-    char buf[32];  // the longest shortest form of a double is 24 characters
-    const auto result = std::to_chars(buf, buf + sizeof buf, value);
-    out.append(buf, result.ptr);
+    char buf[kNumberRoom];
+    out.append(buf, WriteNumber(buf, value));
 }
 
 bool AppendNumberAsRead(std::string& out, std::string_view decimal) {
@@ -98,7 +102,7 @@ bool AppendNumberAsRead(std::string& out, std::string_view decimal) {
                             : exponent >= 0 ? count + 1
                                             : count + 1 - exponent;
     const int exponentLength = count + (count > 1 ? 1 : 0) + 4;  // "e+dd"
-    char text[32];  // a sign and at most 15 digits, a point and "e+dd"
+    char text[kNumberRoom];  // a sign and at most 15 digits, a point and "e+dd"
     char* p = text;
     if (negative) *p++ = '-';
     const auto copy = [&](const char* from, int n) {

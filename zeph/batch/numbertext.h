@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +18,13 @@ std::string_view TrimBlanks(std::string_view text);
 // infinity or NaN) has no value.
 std::optional<double> ParseNumber(std::string_view text);
 
+// Room enough for the shortest text of any double.
+inline constexpr std::size_t kNumberRoom = 32;
+
 // Appends the shortest text that reads back as exactly `value`.
 void AppendNumber(std::string& out, double value);
+// Writes it at `at`, which has kNumberRoom bytes; where it ends.
+char* WriteNumber(char* at, double value);
 
 // Appends what AppendNumber(out, value) appends, taken from `decimal`, a text
 // that ParseNumber reads as `value`, without the cost of a search for the
