@@ -30,8 +30,8 @@ char* WriteNumber(char* at, double value);
 // that ParseNumber reads as `value`, without the cost of a search for the
 // shortest digits: when `decimal` has at most 15 significant digits no other
 // decimal as short reads as the same double, so they are its shortest digits.
-// False, with `out` untouched, when that does not hold or the value is not
-// between 1e-5 and 1e15 in size (zero included); AppendNumber serves then.
+// False, with `out` untouched, when that does not hold or the value is zero
+// or not between 1e-5 and 1e15 in size; AppendNumber serves then.
 bool AppendNumberAsRead(std::string& out, std::string_view decimal);
 
 // The text of `value` rounded to `digits` significant digits, as the C
