@@ -164,6 +164,7 @@ void StateSolver::Solve(const CsvReader::Record& record, const InputColumns& col
     row.pressure = P;
 
     std::array<Property, kGivenCount> given{};
+    std::array<double, kGivenCount> givenValues{};
     std::size_t count = 0;
     for (std::size_t p = 0; p < kGivenCount; ++p) {
         texts_[p].clear();
@@ -180,6 +181,7 @@ void StateSolver::Solve(const CsvReader::Record& record, const InputColumns& col
         } else {
             texts_[p] = text;  // the engine reads the same value from it
         }
+        givenValues[count] = *value;
         given[count++] = Property(p);
     }
     if (count != 2) {
@@ -203,6 +205,13 @@ void StateSolver::Solve(const CsvReader::Record& record, const InputColumns& col
     }
     row.solved = true;
     row.values = {r.Db, r.Wb, r.Rh, r.Dp, r.Hi * enthalpyFactor_, r.Xi, r.Px, r.Dn};
+    for (std::string& text : row.texts) text.clear();
+    for (std::size_t i = 0; i < count; ++i) {
+        const Property p = given[i];
+        if (row.values[p] == givenValues[i]) {
+            AppendNumberAsRead(row.texts[p], cells[columns.property[p]]);
+        }
+    }
 }
 
 }  // namespace zeph::batch

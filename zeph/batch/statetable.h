@@ -53,7 +53,10 @@ struct StateRow {
     std::optional<double> pressure;               // the pressure used, hPa, once known
     bool solved = false;                          // values hold the state
     std::array<double, kPropertyCount> values{};  // in the order of Property
-    std::string error;                            // why the row was not solved
+    // The text of a value when it is known without formatting it: a given
+    // value that comes back from the engine as it was read. Empty otherwise.
+    std::array<std::string, kPropertyCount> texts;
+    std::string error;  // why the row was not solved
 };
 
 // Solves the rows of a table through the engine's dispatch from entered

@@ -1,5 +1,6 @@
 #include "statewriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -121,6 +122,13 @@ void StateWriter::Row(const StateRow& row, std::string& out) {
             out += "null";
         }
     };
+    const auto value = [&](std::size_t p) {
+        if (row.solved && !row.texts[p].empty()) {
+            out += row.texts[p];
+        } else {
+            number(row.solved, row.values[p]);
+        }
+    };
     if (format_ == TableFormat::kCsv) {
         if (withName_) {
             AppendCsvField(out, row.name);
@@ -130,9 +138,28 @@ void StateWriter::Row(const StateRow& row, std::string& out) {
             number(row.pressure.has_value(), row.pressure.value_or(0));
             out += ',';
         }
-        for (const double value : row.values) {
-            number(row.solved, value);
-            out += ',';
+        if (row.solved) {
+            // Written in place: room for every value at its longest and its
+            // comma, cut back to what is written.
+            std::size_t room = 0;
+            for (const std::string& text : row.texts) {
+                room += std::max(text.size(), kNumberRoom) + 1;
+            }
+            const std::size_t at = out.size();
+            out.resize(at + room);
+            char* end = out.data() + at;
+            for (std::size_t p = 0; p < kPropertyCount; ++p) {
+                const std::string& text = row.texts[p];
+                if (!text.empty()) {
+                    end = std::copy(text.begin(), text.end(), end);
+                } else if (std::isfinite(row.values[p])) {
+                    end = WriteNumber(end, row.values[p]);
+                }
+                *end++ = ',';
+            }
+            out.resize(static_cast<std::size_t>(end - out.data()));
+        } else {
+            out.append(kPropertyCount, ',');
         }
         AppendCsvField(out, row.error);
         out += '\n';
@@ -158,7 +185,7 @@ void StateWriter::Row(const StateRow& row, std::string& out) {
     }
     for (std::size_t p = 0; p < kPropertyCount; ++p) {
         key(PropertyKey(Property(p)));
-        number(row.solved, row.values[p]);
+        value(p);
         out += ',';
     }
     key(kErrorKey);

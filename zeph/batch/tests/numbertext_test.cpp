@@ -10,6 +10,7 @@
 namespace {
 
 using zeph::batch::AppendNumber;
+using zeph::batch::AppendNumberAsRead;
 using zeph::batch::FormatSignificant;
 using zeph::batch::ParseNumber;
 
@@ -76,6 +77,58 @@ TEST(NumberText, WritesTheShortestTextThatReadsBack) {
         EXPECT_EQ(out, std::string("x") + c.text);
         EXPECT_EQ(ParseNumber(c.text), c.value);
     }
+}
+
+// A number as typed is written as the shortest text of its value, without
+// the search for it; digits beyond 15 or a size outside 1e-5..1e15 are left
+// to that search.
+TEST(NumberText, WritesANumberAsReadLikeItsValue) {
+    const struct {
+        const char* text;
+        const char* written;  // nullptr: left to AppendNumber
+    } cases[] = {
+        {"26.8", "26.8"},
+        {" +026.80 ", "26.8"},
+        {"-.5", "-0.5"},
+        {"7.", "7"},
+        {"100", "100"},
+        {"100000", "1e+05"},
+        {"1.5E3", "1500"},
+        {"0.000123", "0.000123"},
+        {"0.0001", "1e-04"},
+        {"0.001", "0.001"},
+        {"-3.5e-2", "-0.035"},
+        {"999999999999999", "999999999999999"},
+        {"0.0000000000000000000123", nullptr},
+        {"0.000009", nullptr},
+        {"1e15", nullptr},
+        {"0.1000000000000001", nullptr},
+        {"-0.0", nullptr},
+        {"0", nullptr},
+    };
+    for (const auto& c : cases) {
+        std::string out = "x";
+        EXPECT_EQ(AppendNumberAsRead(out, c.text), c.written != nullptr) << c.text;
+        EXPECT_EQ(out, std::string("x") + (c.written ? c.written : "")) << c.text;
+    }
+    // Every place of the point and every size of a number, against the search.
+    int compared = 0;
+    for (const std::string digits : {"1", "25", "1005", "123456789012345"}) {
+        const std::string padded = "00" + digits + "000";
+        for (std::size_t point = 0; point <= padded.size(); ++point) {
+            for (int exponent = -21; exponent <= 21; ++exponent) {
+                const std::string text = (point % 2 ? "-" : "") + padded.substr(0, point) + "." +
+                                         padded.substr(point) + "e" + std::to_string(exponent);
+                std::string read;
+                if (!AppendNumberAsRead(read, text)) continue;
+                std::string searched;
+                AppendNumber(searched, *ParseNumber(text));
+                EXPECT_EQ(read, searched) << text;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 500);
 }
 
 TEST(NumberText, SignificantDigitsAsPrintfWritesThem) {
