@@ -81,6 +81,9 @@ void CStaticGraph::paintEvent(QPaintEvent* /*event*/) {
     PaintChart(painter, client);
     painter.restore();
     drawFrame(&painter);
+    // A change of unit, pressure or range repaints: the state under a
+    // resting mouse reads anew with the new mapping.
+    if (m_mousePos) ShowReadout(ReadoutAt(*m_mousePos));
 }
 
 std::optional<QPointF> CStaticGraph::LogicalAt(QPoint pos) const {
@@ -141,11 +144,13 @@ void CStaticGraph::ShowReadout(const QString& text) {
 }
 
 void CStaticGraph::mouseMoveEvent(QMouseEvent* event) {
-    ShowReadout(ReadoutAt(event->position().toPoint()));
+    m_mousePos = event->position().toPoint();
+    ShowReadout(ReadoutAt(*m_mousePos));
     QFrame::mouseMoveEvent(event);
 }
 
 void CStaticGraph::leaveEvent(QEvent* event) {
+    m_mousePos.reset();
     ShowReadout(QString());
     QFrame::leaveEvent(event);
 }

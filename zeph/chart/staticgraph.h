@@ -96,4 +96,6 @@ class CStaticGraph : public QFrame {
     FamilyGeometry m_familyGeometry;
     bool m_familiesBuilt = false;
     QString m_readout;
+    // Where the mouse rests over the chart (nothing once it left).
+    std::optional<QPoint> m_mousePos;
 };

@@ -242,6 +242,13 @@ void ChartLinesTest::readoutOverAPointGivesItsValues() {
     QCOMPARE(chart.ReadoutAt(pos), expected);
     QCOMPARE(spy.size(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), expected);
+
+    // The other unit mode, the mouse resting: the line reads in that unit.
+    run.SetUnitMode(1 - unitMode);
+    chart.grab();
+    QCOMPARE(spy.size(), 2);
+    QCOMPARE(spy.at(1).at(0).toString(), chart.ReadoutAt(pos));
+    QVERIFY(spy.at(1).at(0).toString().contains(unitMode == 0 ? u"kJ/kg(DA)" : u"kcal/kg(DA)"));
 }
 
 void ChartLinesTest::readoutOffTheChartAndAboveSaturation() {
