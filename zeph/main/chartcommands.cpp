@@ -117,7 +117,7 @@ void CZephDlgJ::SetFamilyShown(int command, bool shown) {
 
 void CZephDlgJ::PrintChart() {
     UpdateData(true);
-    const QString name = m_strSystem.trimmed().isEmpty() ? m_run->NextSystemName() : m_strSystem;
+    const QString name = m_run->SystemNameOr(m_strSystem);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(QPageLayout(QPageSize(LocalPaper()), QPageLayout::Landscape,
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));

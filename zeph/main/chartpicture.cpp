@@ -46,12 +46,6 @@ QImage ChartImage(CStaticGraph& chart, double scale) {
     return image;
 }
 
-// The system name to show and to name files by; an empty name gives the
-// default one of the current system.
-QString PictureName(const QString& system, int systemCount) {
-    return system.trimmed().isEmpty() ? QString::asprintf("System %d", systemCount + 1) : system;
-}
-
 // A file name from the system name: a '/' cannot point into another folder.
 QString FileNameOf(const QString& name, const QString& extension) {
     QString file = name;
@@ -117,7 +111,7 @@ void CZephDlgJ::SaveChartBitmap() {
         return;
     }
     UpdateData(true);
-    const QString name = PictureName(m_strSystem, m_run->State().systemCount);
+    const QString name = m_run->SystemNameOr(m_strSystem);
     QImage image = ChartImage(*m_Graph, 1.0);
     if (image.isNull()) {
         zeph::ShowMessage(QStringLiteral("グラフの表示領域がないため、画像を保存できません。"),
@@ -145,7 +139,7 @@ void CZephDlgJ::SaveChartBitmap() {
 
 void CZephDlgJ::ExportChartPicture() {
     UpdateData(true);
-    const QString name = PictureName(m_strSystem, m_run->State().systemCount);
+    const QString name = m_run->SystemNameOr(m_strSystem);
     QString folder = zeph::DocumentsFolder();
     if (folder.isEmpty()) {
         folder = QDir::currentPath();

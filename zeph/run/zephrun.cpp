@@ -257,6 +257,10 @@ QString CZephRun::NextSystemName() const {
     return QString::asprintf("System %d", m_state.systemCount + 1);
 }
 
+QString CZephRun::SystemNameOr(const QString& typed) const {
+    return typed.trimmed().isEmpty() ? NextSystemName() : typed;
+}
+
 // --- capacity sizing ------------------------------------------------------------
 
 void CZephRun::SetEqcInput(const EqcConditions& conditions) {

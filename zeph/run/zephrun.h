@@ -134,6 +134,9 @@ class CZephRun : public QObject {
     void EndRun();
     // "System n" for the system being drawn.
     QString NextSystemName() const;
+    // The name pictures and printed pages go by: typed, or the default name
+    // of the system being drawn when typed is blank.
+    QString SystemNameOr(const QString& typed) const;
 
     // --- capacity sizing ---------------------------------------------------
     void SetEqcInput(const EqcConditions& conditions);
