@@ -46,14 +46,6 @@ using zeph::TextValue;
 constexpr int kErrorStrings[] = {6111, 6112, 6113, 6114, 6115, 6116, 6117, 6118, 6119,
                                  6120, 6121, 6122, 6102, 6107, 6123, 6124, 6137};
 
-// View-range presets L, M, H: maximum and minimum dry bulb (°C), maximum
-// and minimum humidity ratio (kg/kg(DA)).
-constexpr ViewRange kRangePresets[] = {
-    {20.0, -30.0, 0.01, 0.0},
-    {45.0, -5.0, 0.035, 0.0},
-    {60.0, 0.0, 0.055, 0.0},
-};
-
 }  // namespace
 
 CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
@@ -77,9 +69,6 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     m_pEqcResultDlg = new CAutoEQC_ResultDlg(this, this, this);
     connect(m_pEqcResultDlg, &CAutoEQC_ResultDlg::closed, this,
             [this] { m_pEqcResultDlg->DestroyWindow(); });
-
-    // The view range starts at the "M" preset.
-    m_run->SetViewRange(kRangePresets[1]);
 
     m_engineMessages = std::make_unique<zeph::CEngineMessageGuard>();
     m_fileDialogs = std::make_unique<zeph::CFileUiGuard>();
@@ -160,6 +149,8 @@ void CZephDlgJ::BuildControls() {
 
     m_editPressure = makeEdit(IDC_PRESSURE, 110);
     m_editSystem = makeEdit(IDC_SYSTEM, 111);
+    // The run keeps the system name as the box shows it.
+    connect(m_editSystem, &QLineEdit::textChanged, m_run, &CZephRun::SetSystemName);
     m_editName = makeEdit(IDC_NAME, 112);
     m_editDb = makeEdit(IDC_DB, 113);
     m_editWb = makeEdit(IDC_WB, 114);
@@ -421,9 +412,7 @@ void CZephDlgJ::SetUnitMode() {
 }
 
 void CZephDlgJ::OnRangeSelected(int index) {
-    if (index >= 0 && index < static_cast<int>(std::size(kRangePresets))) {
-        m_run->SetViewRange(kRangePresets[index]);
-    }
+    m_run->SetRangePreset(index);
     m_Graph->update();
 }
 

@@ -24,6 +24,13 @@ struct ViewRange {
     friend bool operator==(const ViewRange&, const ViewRange&) = default;
 };
 
+// The presets of the range selector, "L", "M" and "H".
+inline constexpr ViewRange kRangePresets[] = {
+    {20.0, -30.0, 0.01, 0.0},
+    {45.0, -5.0, 0.035, 0.0},
+    {60.0, 0.0, 0.055, 0.0},
+};
+
 // The point the point box shows: solved, produced by a process, or a stored
 // point shown again. Laid out like a point record; its number is the one
 // the next accepted point gets.
@@ -47,9 +54,14 @@ struct RunState {
     int systemCount = 0;         // systems finished by reset
     int archivedCount = 0;       // allPoints.size() at the last reset that finished one
 
+    QString systemName;  // the name of the system being drawn, as typed
+
     QString pressureText = QStringLiteral("1013.25");  // the last accepted pressure, hPa
     int unitMode = 1;                                  // 0 kcal/kg, kcal/h; 1 SI (kJ/kg, W)
     ViewRange range;
+    // The preset the range selector shows: 0 "L", 1 "M", 2 "H". A range set
+    // in the view-range dialog leaves it as it was.
+    int rangePreset = 1;
 
     EqcConditions eqcInput;  // the capacity conditions, loads in kcal/h
     // The last capacity result, and the results archived with their systems

@@ -1,5 +1,7 @@
 #include "run/zephrun.h"
 
+#include <iterator>
+
 #include "corvo/calc.h"
 #include "corvo/corvofunction.h"
 #include "run/pointtext.h"
@@ -207,6 +209,18 @@ void CZephRun::SetUnitMode(int mode) {
 void CZephRun::SetViewRange(const ViewRange& range) {
     m_state.range = range;
     Q_EMIT viewChanged();
+}
+
+void CZephRun::SetRangePreset(int index) {
+    if (index < 0 || index >= static_cast<int>(std::size(kRangePresets))) {
+        return;
+    }
+    m_state.rangePreset = index;
+    SetViewRange(kRangePresets[index]);
+}
+
+void CZephRun::SetSystemName(const QString& name) {
+    m_state.systemName = name;
 }
 
 // --- systems ------------------------------------------------------------------

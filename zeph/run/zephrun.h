@@ -115,6 +115,11 @@ class CZephRun : public QObject {
     void SetPressureText(const QString& text);
     void SetUnitMode(int mode);
     void SetViewRange(const ViewRange& range);
+    // The range of preset index (0 "L", 1 "M", 2 "H"); another index
+    // changes nothing.
+    void SetRangePreset(int index);
+    // The name of the system being drawn, as typed; no notification.
+    void SetSystemName(const QString& name);
 
     // --- systems -------------------------------------------------------------
     struct ResetOutcome {

@@ -283,6 +283,16 @@ void ZephRunTest::notifications_data() {
         r.ResetSystem({});
     }) << "1 1 1 0";
     QTest::newRow("range") << RunStep([](CZephRun& r) { r.SetViewRange({}); }) << "0 0 0 1";
+    QTest::newRow("preset H") << RunStep([](CZephRun& r) {
+        r.SetRangePreset(2);
+        QCOMPARE(r.State().rangePreset, 2);
+        QCOMPARE(r.State().range.maxDb, 60.0);
+    }) << "0 0 0 1";
+    QTest::newRow("no such preset") << RunStep([](CZephRun& r) {
+        r.SetRangePreset(3);
+        QCOMPARE(r.State().rangePreset, 1);
+        QCOMPARE(r.State().range, ViewRange{});
+    }) << "0 0 0 0";
     QTest::newRow("pressure") << RunStep([](CZephRun& r) { r.SetPressureText("900"); })
                               << "0 0 0 1";
     QTest::newRow("capacity") << RunStep([](CZephRun& r) { r.SetCapacityResult({}); }) << "0 0 1 0";
