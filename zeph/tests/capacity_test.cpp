@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "capacity/autoeqcresultdlg.h"
-#include "capacity/capacitycalc.h"
 #include "capacitytest.h"
+#include "run/capacitychain.h"
 #include "run/strings.h"
 #include "tolvex/checkdata.h"
 
