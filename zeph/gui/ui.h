@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "corvo/message.h"
+#include "run/runprompt.h"
 
 class QPrinter;
 class QWidget;
@@ -15,10 +16,6 @@ class QWidget;
 // replace it, record each message with its exact text and icon, and answer
 // from a script.
 namespace zeph {
-
-enum class MsgIcon { Stop, Question, Exclamation, Information };
-enum class MsgButtons { Ok, OkCancel, YesNo };
-enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 // What an open or save dialog shows.
 struct FileDialogRequest {

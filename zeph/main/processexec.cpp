@@ -5,40 +5,12 @@
 #include "run/zephrun.h"
 #include "tolvex/checkdata.h"
 
-// What every process shares: the buttons, the pressure it runs at, and the
-// step that puts its result into the point box or abandons it.
+// What every process shares: the buttons and the pressure it runs at. The
+// run presents each result through the window's prompt (windowprompt.cpp).
 
 double CZephDlgJ::ProcessPressure() {
     UpdateData(true);
     return tolvex::CAtof(m_strPressure.toStdString());
-}
-
-bool CZephDlgJ::ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
-                           ResultAdd add) {
-    if (!PresentResult(m_run->ResultStep(r, label, style, origins, add))) {
-        return false;
-    }
-    if (add == ResultAdd::AtOnce) {
-        UpdateData(true);  // as adding a point does
-    }
-    return true;
-}
-
-bool CZephDlgJ::PresentResult(bool produced) {
-    if (!produced) {
-        AbandonProcess();
-        return false;
-    }
-    ShowCurrentPoint();
-    LockFields();
-    return true;
-}
-
-void CZephDlgJ::AbandonProcess() {
-    zeph::ShowMessage(zeph::OutOfRangeText(), zeph::MsgIcon::Exclamation, zeph::MsgButtons::Ok);
-    ClearCurrent();
-    SetFieldLock(0);
-    ClearFields(0);
 }
 
 bool CZephDlgJ::ProcessCommandAvailable(int id) {

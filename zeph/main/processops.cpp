@@ -1,14 +1,43 @@
 #include "dialogs/calpointdlgj.h"
 #include "dialogs/deltadlgj.h"
 #include "dialogs/heatdlgj.h"
+#include "dialogs/hhdlgj.h"
 #include "dialogs/mixdlgj.h"
+#include "dialogs/shfdlgj.h"
 #include "dialogs/slopcaldlgj.h"
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"
 
-// Heating, mixing, points on the line between two points, point
-// differences and the display of a stored point: the buttons that run
-// their dialogs, and the run's operations behind them presented.
+// The process buttons: each runs its dialog and, on OK, the run's operation,
+// which presents its result (or its end) through the window's prompt.
+
+void CZephDlgJ::OnShfCommand() {
+    CShfDlgJ dlg(this, this);
+    if (dlg.exec() != QDialog::Accepted) {
+        return;
+    }
+    const double P = ProcessPressure();
+    ClearCurrent();
+    double out = 0.0;
+    m_run->ProcCooling(dlg.AutoCalc, dlg.ReheatSet, dlg.PointNo, dlg.Shf, dlg.ContactFactor, P,
+                       dlg.SupplyTemp, out);
+}
+
+void CZephDlgJ::OnHumidifyCommand() {
+    CHHDlgJ dlg(this, this);
+    if (dlg.exec() != QDialog::Accepted) {
+        return;
+    }
+    const double P = ProcessPressure();
+    ClearCurrent();
+    if (dlg.HumidMode == 0) {
+        m_run->ProcHumSteam(dlg.PointA, dlg.PointB, P);
+    } else if (dlg.HotWater == 0) {
+        m_run->ProcHumHotWater(dlg.PointA, dlg.PointB, P);
+    } else {
+        m_run->ProcHumHotWaterTemp(dlg.PointA, dlg.PointB, dlg.HotWaterTemp, P);
+    }
+}
 
 void CZephDlgJ::OnHeatCommand() {
     CHeatDlgJ dlg(this, this);
@@ -16,10 +45,12 @@ void CZephDlgJ::OnHeatCommand() {
         return;
     }
     const double P = ProcessPressure();
+    ClearCurrent();
     if (dlg.HeatMode == 1) {
-        ProcHeatByTemp(dlg.PointNo, dlg.DeltaT, P);
+        m_run->PresentResult(m_run->ProcHeatByTemp(dlg.PointNo, dlg.DeltaT, P));
     } else {
-        ProcHeatByAir(dlg.PointNo, dlg.Heat, dlg.AirVolume, dlg.Shf, P);
+        m_run->PresentResult(
+            m_run->ProcHeatByAir(dlg.PointNo, dlg.Heat, dlg.AirVolume, dlg.Shf, P));
     }
 }
 
@@ -30,7 +61,7 @@ void CZephDlgJ::OnMixCommand() {
     }
     const double P = ProcessPressure();
     ClearCurrent();
-    ProcMix(dlg.PointA, dlg.PointB, dlg.Ratio, P);
+    m_run->PresentResult(m_run->ProcMix(dlg.PointA, dlg.PointB, dlg.Ratio, P));
 }
 
 void CZephDlgJ::OnSlopeCommand() {
@@ -41,9 +72,9 @@ void CZephDlgJ::OnSlopeCommand() {
     const double P = ProcessPressure();
     ClearCurrent();
     if (dlg.SlopeMode == 0) {
-        ProcSlopeDt(dlg.PointA, dlg.PointB, dlg.DbDiff, P);
+        m_run->PresentResult(m_run->ProcSlopeDt(dlg.PointA, dlg.PointB, dlg.DbDiff, P));
     } else {
-        ProcSlopeDh(dlg.PointA, dlg.PointB, dlg.HiDiff, P);
+        m_run->PresentResult(m_run->ProcSlopeDh(dlg.PointA, dlg.PointB, dlg.HiDiff, P));
     }
 }
 
@@ -53,7 +84,10 @@ void CZephDlgJ::OnDeltaCommand() {
         return;
     }
     ClearCurrent();
-    ProcDelta(dlg.PointA, dlg.PointB);
+    m_run->ProcDelta(dlg.PointA, dlg.PointB);
+    // A difference is shown whether or not it could be taken.
+    ShowCurrentPoint();
+    LockFields();
 }
 
 void CZephDlgJ::OnShowPointCommand() {
@@ -62,36 +96,4 @@ void CZephDlgJ::OnShowPointCommand() {
         return;
     }
     ShowStoredPoint(dlg.PointNo);
-}
-
-void CZephDlgJ::ProcDelta(int A, int B) {
-    ClearCurrent();
-    m_run->ProcDelta(A, B);
-    ShowCurrentPoint();
-    LockFields();
-}
-
-bool CZephDlgJ::ProcHeatByAir(int A, double Q, double V, double SHF, double P) {
-    ClearCurrent();
-    return PresentResult(m_run->ProcHeatByAir(A, Q, V, SHF, P));
-}
-
-bool CZephDlgJ::ProcHeatByTemp(int A, double dT, double P) {
-    ClearCurrent();
-    return PresentResult(m_run->ProcHeatByTemp(A, dT, P));
-}
-
-bool CZephDlgJ::ProcMix(int A, int B, double ratio, double P) {
-    ClearCurrent();
-    return PresentResult(m_run->ProcMix(A, B, ratio, P));
-}
-
-bool CZephDlgJ::ProcSlopeDt(int A, int B, double dDb, double P) {
-    ClearCurrent();
-    return PresentResult(m_run->ProcSlopeDt(A, B, dDb, P));
-}
-
-bool CZephDlgJ::ProcSlopeDh(int A, int B, double dh, double P) {
-    ClearCurrent();
-    return PresentResult(m_run->ProcSlopeDh(A, B, dh, P));
 }

@@ -24,6 +24,7 @@
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
 #include "gui/ui.h"
+#include "main/windowprompt.h"
 #include "resources/appicon.h"
 #include "run/pointtext.h"
 #include "run/strings.h"
@@ -42,10 +43,6 @@ using zeph::MsgButtons;
 using zeph::MsgIcon;
 using zeph::TextValue;
 
-// Message string of each error code 1 … 17 of ShowError.
-constexpr int kErrorStrings[] = {6111, 6112, 6113, 6114, 6115, 6116, 6117, 6118, 6119,
-                                 6120, 6121, 6122, 6102, 6107, 6123, 6124, 6137};
-
 }  // namespace
 
 CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
@@ -63,6 +60,8 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     setSizeGripEnabled(true);
 
     m_run = new CZephRun(this);
+    m_prompt = std::make_unique<CWindowPrompt>(*this);
+    m_run->SetPrompt(m_prompt.get());
     BuildControls();
     // The capacity result window is a child, so that it takes input while
     // this dialog runs modally; closed, it asks to be destroyed.
@@ -80,6 +79,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
 }
 
 CZephDlgJ::~CZephDlgJ() {
+    m_run->SetPrompt(nullptr);
     DeleteToolWindows();
     qApp->removeEventFilter(this);
     // The boxes lose the focus while the base class destroys them; by then
@@ -148,9 +148,23 @@ void CZephDlgJ::BuildControls() {
     connect(m_btnAutoCalc, &QPushButton::clicked, this, &CZephDlgJ::RunCapacityCalculation);
 
     m_editPressure = makeEdit(IDC_PRESSURE, 110);
+    // A pressure the run takes (the capacity calculation's) shows in the box.
+    connect(m_run, &CZephRun::pressureTextChanged, this, [this](const QString& text) {
+        if (m_editPressure->text() != text) {
+            m_editPressure->setText(text);
+        }
+        m_strPressure = text;
+    });
     m_editSystem = makeEdit(IDC_SYSTEM, 111);
-    // The run keeps the system name as the box shows it.
+    // The run keeps the system name as the box shows it, and the box shows
+    // a name the run takes (the capacity calculation names the system).
     connect(m_editSystem, &QLineEdit::textChanged, m_run, &CZephRun::SetSystemName);
+    connect(m_run, &CZephRun::systemNameChanged, this, [this](const QString& name) {
+        if (m_editSystem->text() != name) {
+            m_editSystem->setText(name);
+        }
+        m_strSystem = name;
+    });
     m_editName = makeEdit(IDC_NAME, 112);
     m_editDb = makeEdit(IDC_DB, 113);
     m_editWb = makeEdit(IDC_WB, 114);
@@ -376,11 +390,8 @@ QWidget* CZephDlgJ::ChartWidget() const {
 }
 
 void CZephDlgJ::ShowError(int code) {
-    QString text;
-    if (code >= 1 && code <= static_cast<int>(std::size(kErrorStrings))) {
-        text = LoadResString(kErrorStrings[code - 1]);
-    }
-    zeph::Ui().MessageBox(this, text, zeph::AppTitle(), MsgIcon::Question, MsgButtons::Ok);
+    zeph::Ui().MessageBox(this, zeph::ErrorText(code), zeph::AppTitle(), MsgIcon::Question,
+                          MsgButtons::Ok);
 }
 
 void CZephDlgJ::SetUnitMode() {

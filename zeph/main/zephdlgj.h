@@ -17,10 +17,10 @@
 class CCoilCapDlgJ;
 class CAutoEQC_ResultDlg;
 class CFieldEdit;
+class CWindowPrompt;
 class CGeneralDlgJ;
 class CStaticGraph;
 class CToolDlg;
-struct CoilSolution;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -148,59 +148,13 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void OnConstantProperty(int command);
     void OnChartPointsHit(const QList<CZephData>& hits);
 
-    // --- process execution -------------------------------------------------
-    using Origins = CZephRun::Origins;
-    using ResultAdd = CZephRun::ResultAdd;
-    static Origins OriginOf(const _CORVO& a) { return CZephRun::OriginOf(a); }
-    static Origins OriginOf(const _CORVO& a, const _CORVO& b) { return CZephRun::OriginOf(a, b); }
-    // The end of a process (CZephRun::ResultStep): the result is shown
-    // locked in the point box; true then. A state outside the view range
-    // abandons the process (AbandonProcess) and gives false.
-    bool ResultStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
-                    ResultAdd add);
-    // A process of the run produced its result (true: shown locked in the
-    // point box) or ended outside the view range (false: abandoned).
-    bool PresentResult(bool produced);
-    // Ends a process that cannot go on (a state outside the view range or a
-    // failed engine call, whose own message the engine has shown): the
-    // range message, then the point box emptied and editable.
-    void AbandonProcess();
-    // The operations behind the process buttons, also used by the capacity
-    // calculation. A, B are point numbers (already checked by the dialogs),
-    // P the pressure (hPa); heat in kcal/h, enthalpy in kcal/kg, air volume
-    // in m³/h. The bool operations return true when their result waits in
-    // the point box for Yes; false when nothing was produced (a question
-    // declined, a state out of range, an engine failure).
-    void ProcDelta(int A, int B);
-    bool ProcHeatByAir(int A, double Q, double V, double SHF, double P);
-    bool ProcHeatByTemp(int A, double dT, double P);
-    bool ProcHumSteam(int A, int B, double P);
-    bool ProcHumHotWater(int A, int B, double P);
-    bool ProcHumHotWaterTemp(int A, int B, double tw, double P);
-    bool ProcMix(int A, int B, double ratio, double P);
-    bool ProcSlopeDt(int A, int B, double dDb, double P);
-    bool ProcSlopeDh(int A, int B, double dh, double P);
-    // Cooling along the SHF line. Returns 0 when no point was produced,
-    // else the number the pending coil outlet will get, or the number of
-    // the last point added at once (reheat paths).
-    int ProcCooling(int autoCalc, int reheat, int A, double SHF, double CF, double P, double tSA,
-                    double& out);
-    int ProcReheat(int A, const _CORVO& a, int mode, double SHF, double CF, double tOff, double P,
-                   double& out);
-    int ProcSupplyFixedTemp(int A, const _CORVO& a, int mode, double SHF, double CF, double t,
-                            double P);
-    int ProcSupplyByAirChange(int A, const _CORVO& a, double SHF, double CF, double tOff, double P,
-                              double& out);
-    // See CZephRun::AirflowForSupplyTemp.
-    double AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff, double Q);
-
-    // --- capacity calculation (capacity/capacitycommands.cpp, capacitycalc.cpp)
+    // --- capacity calculation (main/capacitycommands.cpp)
     // The capacity dialog, its room name preset to the system name (button
     // EQC) or empty (menu); OK stores the conditions and enables 自動計算.
     void OnEqcCommand(bool presetRoomName);
-    // 自動計算: adds the room, coil, bypass and outdoor-air points for the
-    // stored conditions, sizes the unit and shows the result; a run that
-    // cannot finish says why and leaves no result.
+    // 自動計算: the run's capacity calculation (CZephRun::RunCapacity-
+    // Calculation) for the stored conditions, its result shown; a run that
+    // cannot finish leaves the boxes as typed.
     void RunCapacityCalculation();
     // The result window shows result, opened when it is closed.
     void ShowCapacityResult(const CAutoCal_Ret& result);
@@ -314,6 +268,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
   private:
     // The run; made before the controls that show it.
     CZephRun* m_run = nullptr;
+    // How the run asks the user and presents its processes' results.
+    std::unique_ptr<CWindowPrompt> m_prompt;
 
     void BuildControls();
     void OnInitDialog();
@@ -336,29 +292,6 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // Tool windows: made with the dialog, deleted by finish and close.
     void CreateToolWindows();
     void DeleteToolWindows();
-
-    // Steps of the capacity calculation. Each returns false when the run
-    // stops (its message shown), with no result.
-    bool CalcSimpleCycle(const EqcConditions& c);
-    bool CalcBypassControl(const EqcConditions& c);
-    bool SolveCoilAndAirflow(const EqcConditions& c, CoilSolution* s);
-    // The air flow for the maximum load with the fan load it causes, m³/h;
-    // T (supply temperature) is raised to what the coil reaches and shf
-    // takes the last SHF. 0 (after a message) when it is not found.
-    double IterateFanLoad(int RM, const EqcConditions& c, double& T, double& shf);
-    bool AddOutdoorAirAndBuild(int system, const EqcConditions& c, const CoilSolution& s,
-                               double minCoilAirflow);
-    bool BuildCapacityResult(int system, const EqcConditions& c, const CoilSolution& s, int oaPoint,
-                             int mixPoint, double minCoilAirflow);
-    // Solves the point name from its dry bulb and wet bulb (or relative
-    // humidity) at P and adds it; true when the list grew by it.
-    bool AddCapacityPoint(const QString& name, double db, bool wetBulb, double value, double P);
-    // Accepts the point a process left pending (produced: the process's
-    // result), as Yes does; true when the list grew by it.
-    bool AcceptCapacityPoint(bool produced);
-    // The air flow (m³/h) that carries heat Q (kcal/h) between points a, b.
-    double AirflowBetween(int a, int b, double Q) const;
-    static double FanLoadOf(double airflow);
 
     CFieldEdit* m_editDb = nullptr;
     CFieldEdit* m_editWb = nullptr;

@@ -114,4 +114,14 @@ QString LoadResString(int id) {
     return QString::fromUtf8(it->text);
 }
 
+QString ErrorText(int code) {
+    // The string of each error code 1 … 17.
+    static constexpr int kErrorStrings[] = {6111, 6112, 6113, 6114, 6115, 6116, 6117, 6118, 6119,
+                                            6120, 6121, 6122, 6102, 6107, 6123, 6124, 6137};
+    if (code < 1 || code > static_cast<int>(std::size(kErrorStrings))) {
+        return {};
+    }
+    return LoadResString(kErrorStrings[code - 1]);
+}
+
 }  // namespace zeph

@@ -9,4 +9,7 @@ namespace zeph {
 // The text of string id; empty for a number the table does not hold.
 QString LoadResString(int id);
 
+// The message of error code (zeph::ErrorCode); empty for another number.
+QString ErrorText(int code);
+
 }  // namespace zeph

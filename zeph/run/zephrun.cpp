@@ -198,6 +198,7 @@ void CZephRun::SetCurrentName(const QString& name) {
 
 void CZephRun::SetPressureText(const QString& text) {
     m_state.pressureText = text;
+    Q_EMIT pressureTextChanged(text);
     Q_EMIT viewChanged();
 }
 
@@ -220,7 +221,11 @@ void CZephRun::SetRangePreset(int index) {
 }
 
 void CZephRun::SetSystemName(const QString& name) {
+    if (name == m_state.systemName) {
+        return;
+    }
     m_state.systemName = name;
+    Q_EMIT systemNameChanged(name);
 }
 
 // --- systems ------------------------------------------------------------------
@@ -297,4 +302,39 @@ void CZephRun::Restart() {
     Q_EMIT currentPointChanged();
     Q_EMIT systemChanged();
     Q_EMIT viewChanged();
+}
+
+// --- the prompt and the end of a process ----------------------------------------
+
+void CZephRun::SetPrompt(CRunPrompt* prompt) {
+    m_prompt = prompt;
+}
+
+CRunPrompt& CZephRun::Prompt() {
+    static CDefaultAnswers defaultAnswers;
+    return m_prompt != nullptr ? *m_prompt : defaultAnswers;
+}
+
+bool CZephRun::PresentResult(bool produced, ResultAdd add) {
+    if (!produced) {
+        AbandonProcess();
+        return false;
+    }
+    Prompt().ResultProduced(add == ResultAdd::AtOnce);
+    return true;
+}
+
+bool CZephRun::PresentStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
+                           ResultAdd add) {
+    return PresentResult(ResultStep(r, label, style, origins, add), add);
+}
+
+void CZephRun::AbandonProcess() {
+    Prompt().Message(zeph::OutOfRangeText(), zeph::MsgIcon::Exclamation, zeph::MsgButtons::Ok);
+    EndWithoutResult();
+}
+
+void CZephRun::EndWithoutResult() {
+    ClearCurrent();
+    Prompt().ProcessEnded();
 }

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
+#include "run/runprompt.h"
 #include "run/runstate.h"
 
 // One run of the program: the points of the current system, the current
@@ -17,6 +20,11 @@ class CZephRun : public QObject {
     ~CZephRun() override;
 
     const RunState& State() const { return m_state; }
+
+    // Who the run asks (not owned; nullptr: answers as pressing OK or Yes
+    // would, see CRunPrompt, and an air-change table cancelled).
+    void SetPrompt(CRunPrompt* prompt);
+    CRunPrompt& Prompt();
 
     // --- the points of the current system --------------------------------
     // Valid point numbers are 1 … GetPointCount().
@@ -110,6 +118,39 @@ class CZephRun : public QObject {
     // cleared.
     double AirflowForSupplyTemp(int A, double SHF, double CF, double P, double& tOff, double Q);
 
+    // --- the end of a process, said through the prompt --------------------
+    // produced: the current point is presented (ResultProduced); otherwise
+    // the process is abandoned (AbandonProcess). Returns produced.
+    bool PresentResult(bool produced, ResultAdd add = ResultAdd::Pending);
+    // ResultStep, presented.
+    bool PresentStep(const _CORVO& r, const QString& label, int style, const Origins& origins,
+                     ResultAdd add);
+    // Ends a process that cannot go on (a state outside the view range or a
+    // failed engine call, whose own message the engine has given): the
+    // range message, then nothing current (ProcessEnded).
+    void AbandonProcess();
+    // Ends a process that produces nothing without a message of its own.
+    void EndWithoutResult();
+
+    // --- processes that may ask (processcooling.cpp, processhumid.cpp) -------
+    // Cooling along the SHF line. Returns 0 when no point was produced,
+    // else the number the pending coil outlet will get, or the number of
+    // the last point added at once (reheat paths); out takes the chosen
+    // air-change rate.
+    int ProcCooling(int autoCalc, int reheat, int A, double SHF, double CF, double P, double tSA,
+                    double& out);
+    int ProcReheat(int A, const _CORVO& a, int mode, double SHF, double CF, double tOff, double P,
+                   double& out);
+    int ProcSupplyFixedTemp(int A, const _CORVO& a, int mode, double SHF, double CF, double t,
+                            double P);
+    int ProcSupplyByAirChange(int A, const _CORVO& a, double SHF, double CF, double tOff, double P,
+                              double& out);
+    // Humidification by steam, hot water, or hot water at tw °C; true when
+    // the result waits for Yes.
+    bool ProcHumSteam(int A, int B, double P);
+    bool ProcHumHotWater(int A, int B, double P);
+    bool ProcHumHotWaterTemp(int A, int B, double tw, double P);
+
     // --- settings ----------------------------------------------------------
     // The pressure text is kept as accepted (hPa); the chart is drawn at it.
     void SetPressureText(const QString& text);
@@ -118,7 +159,8 @@ class CZephRun : public QObject {
     // The range of preset index (0 "L", 1 "M", 2 "H"); another index
     // changes nothing.
     void SetRangePreset(int index);
-    // The name of the system being drawn, as typed; no notification.
+    // The name of the system being drawn (systemNameChanged when it
+    // differs).
     void SetSystemName(const QString& name);
 
     // --- systems -------------------------------------------------------------
@@ -148,6 +190,12 @@ class CZephRun : public QObject {
     // A new result: one of an earlier calculation of this system not yet
     // archived goes to the archive first, so every result is archived once.
     void SetCapacityResult(const CAutoCal_Ret& result);
+    // Sizes the unit for the stored conditions (capacitychain.cpp), their
+    // room named after the system when they name none: the points are
+    // added, the result stored. A run that cannot finish says why and
+    // leaves points, system name, pressure and conditions as they were.
+    // Nothing is pending afterwards. True when a result was stored.
+    bool RunCapacityCalculation();
 
     // The state a run starts with.
     void Restart();
@@ -161,7 +209,17 @@ class CZephRun : public QObject {
     void systemChanged();
     // The pressure, unit mode or view range changed.
     void viewChanged();
+    // The pressure text or the system name changed (the boxes that show
+    // them follow).
+    void pressureTextChanged(const QString& text);
+    void systemNameChanged(const QString& name);
 
   private:
+    // Humidification's preheating: the question, and the point "Heat" added
+    // at once (nothing when it lies outside the view range).
+    bool PreheatAccepted();
+    std::optional<_CORVO> AddPreheating(const _CORVO& a, double dT, double P);
+
     RunState m_state;
+    CRunPrompt* m_prompt = nullptr;
 };

@@ -405,21 +405,21 @@ void CoolingTest::entryPointsOfTheCapacityCalculation() {
     const _CORVO r = CCorvoApp().cal_SHF(a, 0.8, 0.95, 99, kP, 10);
 
     double tOff = 10;
-    const double flow = d.AirflowForSupplyTemp(1, 0.8, 0.95, kP, tOff, 10000);
+    const double flow = d.Run().AirflowForSupplyTemp(1, 0.8, 0.95, kP, tOff, 10000);
     QVERIFY(std::abs(flow - 2195.5) < 0.1);
     QCOMPARE(flow, 10000 / ((a.Hi - r.Hi) * 1.20479));
     QCOMPARE(tOff, r.Db);
     tOff = 30;  // supply above the room: no heat leaves with the air
-    QCOMPARE(d.AirflowForSupplyTemp(1, 0.8, 0.95, kP, tOff, 10000), 0.0);
+    QCOMPARE(d.Run().AirflowForSupplyTemp(1, 0.8, 0.95, kP, tOff, 10000), 0.0);
     QCOMPARE(d.GetPointCount(), 1);
     QVERIFY(rig.ui.messages.isEmpty());
 
     // The coil outlet waits as point 2; a cancelled re-heater gives none.
     double out = -1;
-    QCOMPARE(d.ProcCooling(1, 1, 1, 0.8, 0.95, kP, 10, out), 2);
+    QCOMPARE(d.Run().ProcCooling(1, 1, 1, 0.8, 0.95, kP, 10, out), 2);
     DialogScript script;
     script.On(337, [](QDialog* dlg) { dlg->close(); });
-    QCOMPARE(d.ProcCooling(1, 1, 1, 0.5, 0.95, kP, 10, out), 0);
+    QCOMPARE(d.Run().ProcCooling(1, 1, 1, 0.5, 0.95, kP, 10, out), 0);
     QVERIFY(script.Done());
     QCOMPARE(out, -1.0);
     QCOMPARE(d.GetPointCount(), 1);

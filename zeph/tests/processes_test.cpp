@@ -375,16 +375,16 @@ void ProcessesTest::slopeIsTheSameEitherWayRound() {
     CZephDlgJ& d = *rig.dlg;
     // 30 °C / 20 % and 25 °C / 60 %: the warmer point has the lower
     // enthalpy, and 2 K from it is 28 °C, on the segment.
-    QVERIFY(d.ProcSlopeDt(6, 7, 2, kP));
+    QVERIFY(d.Run().ProcSlopeDt(6, 7, 2, kP));
     const _CORVO forward = d.Run().State().current.values;
-    QVERIFY(d.ProcSlopeDt(7, 6, 2, kP));
+    QVERIFY(d.Run().ProcSlopeDt(7, 6, 2, kP));
     QVERIFY(Near(forward.Db, 28.0) && Near(d.Run().State().current.values.Db, 28.0));
     QVERIFY(Near(d.Run().State().current.values.Xi, forward.Xi));
     QVERIFY(forward.Xi > Pt(6).Xi && forward.Xi < Pt(7).Xi);
 
-    QVERIFY(d.ProcSlopeDh(6, 7, 1, kP));
+    QVERIFY(d.Run().ProcSlopeDh(6, 7, 1, kP));
     const _CORVO byHi = d.Run().State().current.values;
-    QVERIFY(d.ProcSlopeDh(7, 6, 1, kP));
+    QVERIFY(d.Run().ProcSlopeDh(7, 6, 1, kP));
     QVERIFY(Near(byHi.Hi, Pt(7).Hi - 1) && Near(d.Run().State().current.values.Hi, byHi.Hi));
     QVERIFY(Near(d.Run().State().current.values.Db, byHi.Db));
 }

@@ -1,17 +1,13 @@
 #include <optional>
 
 #include "corvo/corvoapp.h"
-#include "dialogs/hhdlgj.h"
-#include "gui/ui.h"
-#include "main/zephdlgj.h"
 #include "run/constants.h"
 #include "run/strings.h"
 #include "run/zephrun.h"
 
-// Humidification by steam or by hot water: the button that runs its dialog,
-// and the three operations. A humidifier may not take the air above 95 %;
-// where it would, the air is first heated, and that preheating point is
-// added to the list at once.
+// Humidification by steam or by hot water. A humidifier may not take the
+// air above 95 %; where it would, the air is first heated (once the user
+// agreed), and that preheating point is added to the list at once.
 
 using zeph::kFailed;
 using zeph::kStyleProcess;
@@ -24,53 +20,25 @@ namespace {
 constexpr double kSteamEnthalpy = 641.0;  // kcal/kg, the humidifying steam
 constexpr double kMaxHumidity = 95.0;     // %, the most a humidifier gives
 
-// Ends a humidification that produces nothing (a question declined, water
-// too cold): the point box emptied and editable again.
-void EndWithoutResult(CZephDlgJ& d) {
-    d.ClearCurrent();
-    d.SetFieldLock(0);
-    d.ClearFields(0);
+}  // namespace
+
+bool CZephRun::PreheatAccepted() {
+    return Prompt().Message(zeph::LoadResString(6101), MsgIcon::Exclamation,
+                            MsgButtons::OkCancel) == MsgAnswer::Ok;
 }
 
-bool PreheatAccepted() {
-    return zeph::ShowMessage(zeph::LoadResString(6101), MsgIcon::Exclamation,
-                             MsgButtons::OkCancel) == MsgAnswer::Ok;
-}
-
-// Heats a at constant humidity ratio by dT and adds the point "Heat" to the
-// list at once. Nothing when it fails or lies outside the view range (the
-// range message has then ended the process).
-std::optional<_CORVO> AddPreheating(CZephDlgJ& d, const _CORVO& a, double dT, double P) {
-    d.ClearCurrent();
+std::optional<_CORVO> CZephRun::AddPreheating(const _CORVO& a, double dT, double P) {
+    ClearCurrent();
     const _CORVO c = CCorvoApp().cal_Heat_Temp(a, dT, P);
-    if (!d.ResultStep(c, zeph::kLabelHeat, kStyleProcess, CZephDlgJ::OriginOf(a),
-                      CZephDlgJ::ResultAdd::AtOnce)) {
+    if (!PresentStep(c, zeph::kLabelHeat, kStyleProcess, OriginOf(a), ResultAdd::AtOnce)) {
         return std::nullopt;
     }
     return c;
 }
 
-}  // namespace
-
-void CZephDlgJ::OnHumidifyCommand() {
-    CHHDlgJ dlg(this, this);
-    if (dlg.exec() != QDialog::Accepted) {
-        return;
-    }
-    const double P = ProcessPressure();
-    ClearCurrent();
-    if (dlg.HumidMode == 0) {
-        ProcHumSteam(dlg.PointA, dlg.PointB, P);
-    } else if (dlg.HotWater == 0) {
-        ProcHumHotWater(dlg.PointA, dlg.PointB, P);
-    } else {
-        ProcHumHotWaterTemp(dlg.PointA, dlg.PointB, dlg.HotWaterTemp, P);
-    }
-}
-
 // Steam adds its own enthalpy with the moisture: the outlet at B's humidity
 // ratio has the enthalpy of A plus 641 kcal/kg of steam per kg of moisture.
-bool CZephDlgJ::ProcHumSteam(int A, int B, double P) {
+bool CZephRun::ProcHumSteam(int A, int B, double P) {
     ClearCurrent();
     const CCorvoApp e;
     const _CORVO a = GetPointValues(A);
@@ -82,11 +50,11 @@ bool CZephDlgJ::ProcHumSteam(int A, int B, double P) {
         return false;
     }
     if (h >= s.Hi) {
-        return ResultStep(e.cal_HX(h, b.Xi, P), zeph::kLabelHumidify, kStyleProcess, OriginOf(a),
-                          ResultAdd::Pending);
+        return PresentStep(e.cal_HX(h, b.Xi, P), zeph::kLabelHumidify, kStyleProcess, OriginOf(a),
+                           ResultAdd::Pending);
     }
     if (!PreheatAccepted()) {
-        EndWithoutResult(*this);
+        EndWithoutResult();
         return false;
     }
     // Heated to the dry bulb of the 95 % state, the steam then stays below it.
@@ -95,16 +63,16 @@ bool CZephDlgJ::ProcHumSteam(int A, int B, double P) {
         AbandonProcess();
         return false;
     }
-    const std::optional<_CORVO> c = AddPreheating(*this, a, q.Db - a.Db, P);
+    const std::optional<_CORVO> c = AddPreheating(a, q.Db - a.Db, P);
     if (!c) {
         return false;
     }
     const _CORVO r = e.cal_HX(c->Hi + e.cal_Udx(kSteamEnthalpy, b.Xi - c->Xi), b.Xi, P);
-    return ResultStep(r, zeph::kLabelHumidify, kStyleProcess, OriginOf(*c), ResultAdd::Pending);
+    return PresentStep(r, zeph::kLabelHumidify, kStyleProcess, OriginOf(*c), ResultAdd::Pending);
 }
 
 // Water that is not heated humidifies at constant enthalpy.
-bool CZephDlgJ::ProcHumHotWater(int A, int B, double P) {
+bool CZephRun::ProcHumHotWater(int A, int B, double P) {
     ClearCurrent();
     const CCorvoApp e;
     const _CORVO a = GetPointValues(A);
@@ -120,11 +88,11 @@ bool CZephDlgJ::ProcHumHotWater(int A, int B, double P) {
         return false;
     }
     if (s1.Xi >= s2.Xi) {
-        return ResultStep(e.cal_HX(a.Hi, b.Xi, P), zeph::kLabelHumidify, kStyleProcess, OriginOf(a),
-                          ResultAdd::Pending);
+        return PresentStep(e.cal_HX(a.Hi, b.Xi, P), zeph::kLabelHumidify, kStyleProcess,
+                           OriginOf(a), ResultAdd::Pending);
     }
     if (!PreheatAccepted()) {
-        EndWithoutResult(*this);
+        EndWithoutResult();
         return false;
     }
     // Heated to the enthalpy of the 95 % state at B's humidity ratio.
@@ -133,17 +101,17 @@ bool CZephDlgJ::ProcHumHotWater(int A, int B, double P) {
         AbandonProcess();
         return false;
     }
-    const std::optional<_CORVO> c = AddPreheating(*this, a, t.Db - a.Db, P);
+    const std::optional<_CORVO> c = AddPreheating(a, t.Db - a.Db, P);
     if (!c) {
         return false;
     }
-    return ResultStep(e.cal_RHH(kMaxHumidity, c->Hi, P), zeph::kLabelHumidify, kStyleProcess,
-                      OriginOf(*c), ResultAdd::Pending);
+    return PresentStep(e.cal_RHH(kMaxHumidity, c->Hi, P), zeph::kLabelHumidify, kStyleProcess,
+                       OriginOf(*c), ResultAdd::Pending);
 }
 
 // Hot water at tw moves the air along the line towards saturated air at
 // tw, until B's humidity ratio.
-bool CZephDlgJ::ProcHumHotWaterTemp(int A, int B, double tw, double P) {
+bool CZephRun::ProcHumHotWaterTemp(int A, int B, double tw, double P) {
     ClearCurrent();
     const CCorvoApp e;
     const _CORVO a = GetPointValues(A);
@@ -156,11 +124,11 @@ bool CZephDlgJ::ProcHumHotWaterTemp(int A, int B, double tw, double P) {
     // Water not above B's dew point cannot bring the air to B's humidity;
     // water whose saturated air holds no more moisture than A gives no line.
     if (tw <= b.Dp || w.Xi <= a.Xi) {
-        zeph::ShowMessage(zeph::LoadResString(6102), MsgIcon::Exclamation, MsgButtons::Ok);
-        EndWithoutResult(*this);
+        Prompt().Message(zeph::LoadResString(6102), MsgIcon::Exclamation, MsgButtons::Ok);
+        EndWithoutResult();
         return false;
     }
     const double u = (w.Hi - a.Hi) / (w.Xi - a.Xi);
     const _CORVO r = e.cal_HX(a.Hi + e.cal_Udx(u, b.Xi - a.Xi), b.Xi, P);
-    return ResultStep(r, zeph::kLabelHumidify, kStyleProcess, OriginOf(a), ResultAdd::Pending);
+    return PresentStep(r, zeph::kLabelHumidify, kStyleProcess, OriginOf(a), ResultAdd::Pending);
 }
