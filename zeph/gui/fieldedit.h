@@ -11,6 +11,10 @@ class CFieldEdit : public QLineEdit {
   public:
     explicit CFieldEdit(QWidget* parent = nullptr);
 
+    // Empties the box as the program does: unlike clear(), nothing the
+    // box's own undo (Ctrl+Z) would bring back.
+    void Empty() { setText(QString()); }
+
   Q_SIGNALS:
     void focusGained(Qt::FocusReason reason);
     void focusLost(Qt::FocusReason reason);

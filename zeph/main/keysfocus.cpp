@@ -4,6 +4,7 @@
 #include <QToolTip>
 
 #include "gui/fieldedit.h"
+#include "main/undocommands.h"
 #include "main/zephdlgj.h"
 
 // The keys the main dialog takes before its controls (Enter, Escape, the
@@ -37,7 +38,7 @@ void CZephDlgJ::OnFieldFocusIn(CFieldEdit* box, Qt::FocusReason reason) {
     } else if (box == m_editName) {
         // Room for a new name; a name shown for information stays.
         if (!box->isReadOnly()) {
-            box->clear();
+            box->Empty();
         }
     } else if (box == m_editWb) {
         m_nFocusField = 2;
@@ -122,9 +123,14 @@ bool CZephDlgJ::HandleKey(QWidget* target, QKeyEvent* event) {
 }
 
 bool CZephDlgJ::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (key && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() == this && HandleKey(widget, static_cast<QKeyEvent*>(event))) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        // Undo and redo reach the history past a box with nothing typed to
+        // undo.
+        if (event->type() == QEvent::ShortcutOverride ? m_history->TakesKey(widget, keyEvent)
+                                                      : HandleKey(widget, keyEvent)) {
             return true;
         }
     }

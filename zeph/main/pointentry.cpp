@@ -4,6 +4,7 @@
 #include "corvo/corvofunction.h"
 #include "gui/fieldedit.h"
 #include "gui/ui.h"
+#include "main/undocommands.h"
 #include "main/zephdlgj.h"
 #include "run/constants.h"
 #include "run/pointtext.h"
@@ -88,6 +89,7 @@ void CZephDlgJ::ShowCurrentPoint() {
 }
 
 void CZephDlgJ::AcceptPoint() {
+    const CRunHistory::Step step(*m_history, m_history->AcceptName());
     if (m_bWithdrawn) {
         // The boxes were edited after the calculation: what they show was
         // never solved. They stay for Enter to solve them.
@@ -100,7 +102,7 @@ void CZephDlgJ::AcceptPoint() {
 
 void CZephDlgJ::RejectPoint() {
     SetFieldLock(0);
-    m_editName->clear();
+    m_editName->Empty();
     ClearFields(0);
     ClearCurrent();
     m_editDb->setFocus(Qt::OtherFocusReason);
@@ -120,14 +122,14 @@ void CZephDlgJ::ClearCurrent() {
 void CZephDlgJ::ClearFields(int keep) {
     UpdateData(true);
     if (keep == 0) {
-        m_editName->clear();
+        m_editName->Empty();
     }
     for (int i = 1; i <= 6; ++i) {
         if (i != keep) {
-            ValueBox(i)->clear();
+            ValueBox(i)->Empty();
         }
     }
-    m_editDn->clear();
+    m_editDn->Empty();
     m_run->SetCurrentStyle(zeph::kStylePlain);
     UpdateData(true);
 }
@@ -160,6 +162,7 @@ void CZephDlgJ::ShowStoredPoint(int n) {
     m_run->ShowStoredPoint(n);
     ShowCurrentPoint();
     LockFields();
+    m_history->SelectPoint(n);
 }
 
 void CZephDlgJ::OnConstantProperty(int command) {
@@ -202,5 +205,9 @@ void CZephDlgJ::OnChartPointsHit(const QList<CZephData>& hits) {
     for (const CZephData& hit : hits) {
         ShowPoint(hit, QString::fromStdString(hit.Pn), 0);
         LockFields();
+    }
+    if (!hits.isEmpty()) {
+        // Delete removes the point the box shows.
+        m_history->SelectPoint(static_cast<int>(m_run->State().points.indexOf(hits.last())) + 1);
     }
 }

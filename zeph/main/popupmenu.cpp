@@ -7,6 +7,8 @@
 #include "dialogs/coilcapdlgj.h"
 #include "dialogs/generaldlgj.h"
 #include "main/aboutdlg.h"
+#include "main/commandnames.h"
+#include "main/undocommands.h"
 #include "main/zephdlgj.h"
 #include "run/strings.h"
 #include "run/zephrun.h"
@@ -26,6 +28,8 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
         action->setEnabled(enabled);
         return action;
     };
+    m_history->AddMenuItems(add);
+    menu->addSeparator();
     add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
     add(ID_COILCAP, QStringLiteral("コイル容量"), m_pCoilCapDlg != nullptr);
     add(ID_EQC_INPUT, QStringLiteral("空調容量"), true);
@@ -88,8 +92,19 @@ void CZephDlgJ::OnMenuCommand(int command) {
         case ID_VIEW_RANGE:
             OnViewRangeDialog();
             break;
-        case ID_EQC_INPUT:
+        case ID_EQC_INPUT: {
+            const CRunHistory::Step step(*m_history, zeph::ProcessStepName(IDC_EQC));
             OnEqcCommand(false);
+            break;
+        }
+        case ID_UNDO:
+            m_history->Undo();
+            break;
+        case ID_REDO:
+            m_history->Redo();
+            break;
+        case ID_DELETE_POINT:
+            m_history->DeletePoint();
             break;
         case ID_SAVE_BITMAP:
             SaveChartBitmap();

@@ -1,4 +1,6 @@
 #include "gui/ui.h"
+#include "main/commandnames.h"
+#include "main/undocommands.h"
 #include "main/zephdlgj.h"
 #include "run/constants.h"
 #include "run/pointtext.h"
@@ -31,6 +33,9 @@ bool CZephDlgJ::ProcessCommandAvailable(int id) {
 }
 
 void CZephDlgJ::OnProcessCommand(int id) {
+    // The points a process adds at once, and the conditions EQC stores,
+    // are one step named by its button; its pending result is the next.
+    const CRunHistory::Step step(*m_history, zeph::ProcessStepName(id));
     switch (id) {
         case IDC_SHF:
             OnShfCommand();

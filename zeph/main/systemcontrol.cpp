@@ -5,6 +5,8 @@
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
 #include "gui/ui.h"
+#include "main/commandnames.h"
+#include "main/undocommands.h"
 #include "main/zephdlgj.h"
 #include "run/strings.h"
 #include "run/writefile.h"
@@ -14,6 +16,7 @@
 // the run.
 
 void CZephDlgJ::ResetSystem() {
+    const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepReset));
     // The system box may have been edited since the last exchange; the name
     // archived is the one the user sees.
     UpdateData(true);
@@ -30,7 +33,7 @@ void CZephDlgJ::ResetSystem() {
     m_editSystem->setText(m_strSystem);
     m_editSystem->setReadOnly(false);
     m_editSystem->setFocus(Qt::OtherFocusReason);
-    m_editName->clear();
+    m_editName->Empty();
     m_editName->setReadOnly(false);
     m_editPressure->setReadOnly(false);
     m_nFocusField = 1;

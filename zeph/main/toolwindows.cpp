@@ -1,6 +1,8 @@
 #include "dialogs/coilcapdlgj.h"
 #include "dialogs/generaldlgj.h"
 #include "dialogs/graphviewrangedlg.h"
+#include "main/commandnames.h"
+#include "main/undocommands.h"
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"
 
@@ -59,5 +61,6 @@ void CZephDlgJ::OnViewRangeDialog() {
     if (dlg.DoModal() != QDialog::Accepted) {
         return;
     }
+    const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepRange));
     m_run->SetViewRange(ViewRange{dlg.MaxDb, dlg.MinDb, dlg.MaxXi / 1000.0, dlg.MinXi / 1000.0});
 }

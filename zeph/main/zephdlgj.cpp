@@ -24,6 +24,8 @@
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
 #include "gui/ui.h"
+#include "main/commandnames.h"
+#include "main/undocommands.h"
 #include "main/windowprompt.h"
 #include "resources/appicon.h"
 #include "run/pointtext.h"
@@ -63,6 +65,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     m_prompt = std::make_unique<CWindowPrompt>(*this);
     m_run->SetPrompt(m_prompt.get());
     BuildControls();
+    m_history = std::make_unique<CRunHistory>(*this);
     // The capacity result window is a child, so that it takes input while
     // this dialog runs modally; closed, it asks to be destroyed.
     m_pEqcResultDlg = new CAutoEQC_ResultDlg(this, this, this);
@@ -143,9 +146,13 @@ void CZephDlgJ::BuildControls() {
     m_comboUnit->setToolTip(LoadResString(6007));
     connect(m_comboUnit, &QComboBox::activated, this, [this] { SetUnitMode(); });
 
-    m_btnAutoCalc = makeButton(IDC_AUTOCALC, QStringLiteral("自動計算"), 6008);
+    m_btnAutoCalc = makeButton(IDC_AUTOCALC, QString::fromUtf8(zeph::kStepCapacity), 6008);
     m_btnAutoCalc->setEnabled(false);
-    connect(m_btnAutoCalc, &QPushButton::clicked, this, &CZephDlgJ::RunCapacityCalculation);
+    connect(m_btnAutoCalc, &QPushButton::clicked, this, [this] {
+        // Its points and its result are one step.
+        const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepCapacity));
+        RunCapacityCalculation();
+    });
 
     m_editPressure = makeEdit(IDC_PRESSURE, 110);
     // A pressure the run takes (the capacity calculation's) shows in the box.
@@ -190,24 +197,11 @@ void CZephDlgJ::BuildControls() {
     connect(no, &QPushButton::clicked, this, &CZephDlgJ::RejectPoint);
     connect(calc, &QPushButton::clicked, this, &CZephDlgJ::CalcPoint);
 
-    struct ProcessButton {
-        int id;
-        const char* label;
-        const char* caption;
-        int tip;
-    };
-    static const ProcessButton kProcesses[] = {
-        {IDC_SHF, "冷　却", "SHF", 102},      {IDC_MIX, "混　合", "MIX", 103},
-        {IDC_HEAT, "加　熱", "(R)HEAT", 104}, {IDC_SLOPE, "２点の線上", "SLOPE", 105},
-        {IDC_HH, "加　湿", "H + H", 106},     {IDC_DLT, "ポイント差", "DLT", 107},
-        {IDC_CAP, "コイル容量", "CAP", 108},  {IDC_EQC, "空調機容量", "EQC", 109},
-        {IDC_CP, "ポイント表示", "CP", 120},
-    };
     auto* processGrid = new QGridLayout;
     processGrid->setHorizontalSpacing(6);
     processGrid->setVerticalSpacing(2);
     int slot = 0;
-    for (const ProcessButton& p : kProcesses) {
+    for (const zeph::ProcessButton& p : zeph::kProcessButtons) {
         auto* label = new QLabel(QString::fromUtf8(p.label), this);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         auto* button = makeButton(p.id, QString::fromUtf8(p.caption), p.tip);
@@ -221,7 +215,7 @@ void CZephDlgJ::BuildControls() {
         ++slot;
     }
 
-    auto* reset = makeButton(IDC_RESET, QStringLiteral("リセット"), 6004);
+    auto* reset = makeButton(IDC_RESET, QString::fromUtf8(zeph::kStepReset), 6004);
     auto* finish = makeButton(IDOK_FINISH, QStringLiteral("完了"), 6005);
     finish->setDefault(true);
     connect(reset, &QPushButton::clicked, this, &CZephDlgJ::ResetSystem);
@@ -324,6 +318,7 @@ void CZephDlgJ::OnInitDialog() {
     if (m_run->State().eqcPending == 1) {
         m_btnAutoCalc->setEnabled(true);
     }
+    ClearHistory();
 }
 
 // --- data exchange ----------------------------------------------------------
@@ -395,6 +390,7 @@ void CZephDlgJ::ShowError(int code) {
 }
 
 void CZephDlgJ::SetUnitMode() {
+    const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepUnit));
     const int previous = m_run->State().unitMode;
     switch (m_comboUnit->currentIndex()) {
         case 0:
@@ -423,6 +419,7 @@ void CZephDlgJ::SetUnitMode() {
 }
 
 void CZephDlgJ::OnRangeSelected(int index) {
+    const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepRange));
     m_run->SetRangePreset(index);
     m_Graph->update();
 }
@@ -432,6 +429,7 @@ void CZephDlgJ::OnPressureLeft() {
         return;
     }
     UpdateData(true);
+    const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepPressure));
     m_run->SetPressureText(m_strPressure);
 }
 

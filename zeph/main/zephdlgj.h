@@ -19,6 +19,7 @@ class CAutoEQC_ResultDlg;
 class CFieldEdit;
 class CWindowPrompt;
 class CGeneralDlgJ;
+class CRunHistory;
 class CStaticGraph;
 class CToolDlg;
 class QComboBox;
@@ -28,6 +29,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QUndoStack;
 
 namespace zeph {
 class CEngineMessageGuard;
@@ -106,6 +108,10 @@ class CZephDlgJ : public QDialog, public CDialogHost {
         ID_SHOW_VOLUME = 35812,
         ID_SHOW_RH_LABELS = 35813,
         ID_SHOW_SHF_SCALE = 35814,
+        // The history of the run's changes (main/undocommands.cpp).
+        ID_UNDO = 35804,
+        ID_REDO = 35805,
+        ID_DELETE_POINT = 35806,
         ID_ABOUT = 16,
     };
 
@@ -118,6 +124,10 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // The run the window presents.
     CZephRun& Run() { return *m_run; }
     const CZephRun& Run() const { return *m_run; }
+    // The undo history of the run's changes; ClearHistory empties it, for
+    // a run opened or begun anew.
+    QUndoStack* UndoStack() const;
+    void ClearHistory();
 
     // --- data exchange -----------------------------------------------------
     // save true: the text members take the boxes' texts; false: the boxes
@@ -270,6 +280,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     CZephRun* m_run = nullptr;
     // How the run asks the user and presents its processes' results.
     std::unique_ptr<CWindowPrompt> m_prompt;
+    std::unique_ptr<CRunHistory> m_history;
 
     void BuildControls();
     void OnInitDialog();

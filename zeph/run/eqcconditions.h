@@ -43,4 +43,6 @@ struct EqcConditions {
     double minLatent = 0.0;       // minimum latent load, kcal/h
     double contactFactor = 0.0;   // coil contact factor
     double supplyTemp = 0.0;      // lowest supply-air temperature, °C
+
+    friend bool operator==(const EqcConditions&, const EqcConditions&) = default;
 };

@@ -4,10 +4,22 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstring>
+
 #include "corvo/zephdata.h"
 #include "run/autocalret.h"
 #include "run/constants.h"
 #include "run/eqcconditions.h"
+
+// State values and point records compare bit for bit: a copy equals its
+// original and any change of a value differs, a NaN included.
+static_assert(sizeof(_CORVO) == 13 * sizeof(double), "_CORVO holds the thirteen values only");
+inline bool operator==(const _CORVO& a, const _CORVO& b) {
+    return std::memcmp(&a, &b, sizeof(_CORVO)) == 0;
+}
+inline bool operator==(const CZephData& a, const CZephData& b) {
+    return a.Style == b.Style && a.N == b.N && a.Pn == b.Pn && a.GetValues() == b.GetValues();
+}
 
 // The part of the chart a run shows: dry bulb (°C) across, humidity ratio
 // (kg/kg(DA)) upward. The default is the "M" preset.
@@ -39,6 +51,8 @@ struct CurrentPoint {
     int style = zeph::kStylePlain;  // the STYLE the record gets
     QString name;                   // the point name
     _CORVO values{};                // the thirteen state values (all 0: none)
+
+    friend bool operator==(const CurrentPoint&, const CurrentPoint&) = default;
 };
 
 // Everything one run of the program holds: the points of the system being
@@ -69,4 +83,6 @@ struct RunState {
     int eqcPending = 0;
     CAutoCal_Ret eqcResult;
     QList<CAutoCal_Ret> eqcResults;
+
+    friend bool operator==(const RunState&, const RunState&) = default;
 };

@@ -338,3 +338,39 @@ void CZephRun::EndWithoutResult() {
     ClearCurrent();
     Prompt().ProcessEnded();
 }
+
+// --- history and deleting ---------------------------------------------------------
+
+bool CZephRun::SameLastingState(const RunState& a, const RunState& b) {
+    RunState lasting = a;
+    lasting.current = b.current;
+    return lasting == b;
+}
+
+void CZephRun::RestoreState(const RunState& state) {
+    m_state = state;
+    m_state.current = CurrentPoint{};
+    Q_EMIT pointsChanged();
+    Q_EMIT currentPointChanged();
+    Q_EMIT systemChanged();
+    Q_EMIT viewChanged();
+    Q_EMIT pressureTextChanged(m_state.pressureText);
+    Q_EMIT systemNameChanged(m_state.systemName);
+}
+
+bool CZephRun::DeletePoint(int n) {
+    if (n < 1 || n > GetPointCount()) {
+        return false;
+    }
+    m_state.points.removeAt(n - 1);
+    for (qsizetype i = n - 1; i < m_state.points.size(); ++i) {
+        --m_state.points[i].N;
+    }
+    if (m_state.pointNo > 0) {
+        --m_state.pointNo;
+    }
+    m_state.current = CurrentPoint{};
+    Q_EMIT pointsChanged();
+    Q_EMIT currentPointChanged();
+    return true;
+}

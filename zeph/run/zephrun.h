@@ -200,6 +200,21 @@ class CZephRun : public QObject {
     // The state a run starts with.
     void Restart();
 
+    // --- history and deleting ------------------------------------------------
+    // True when a and b hold the same lasting state: everything but the
+    // current point, which is transient.
+    static bool SameLastingState(const RunState& a, const RunState& b);
+    // The state replaced by state (a copy of State() taken earlier), with
+    // nothing pending: the current point is cleared. Every notification is
+    // emitted.
+    void RestoreState(const RunState& state);
+    // Point n (1 … GetPointCount()) removed: the points after it move up and
+    // are numbered one lower, and so is the numbering. Process lines keep
+    // their origins (values in each record), a deleted origin's included.
+    // The current point, which may show or follow the point, is cleared.
+    // False, with nothing changed, for a number outside the list.
+    bool DeletePoint(int n);
+
   Q_SIGNALS:
     // The list of points changed.
     void pointsChanged();
