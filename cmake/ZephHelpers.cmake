@@ -50,3 +50,26 @@ function(zeph_add_library name namespace)
     ${CMAKE_CURRENT_BINARY_DIR}/${namespace}ConfigVersion.cmake
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/${namespace} COMPONENT Development)
 endfunction()
+
+# zeph_forbid_display_links(<targets...>)
+# Stops the configuration when one of the targets links Qt Gui or Widgets:
+# they are to be built, tested and run without a display.
+function(zeph_forbid_display_links)
+  foreach(target ${ARGN})
+    get_target_property(links ${target} LINK_LIBRARIES)
+    foreach(forbidden Qt6::Gui Qt6::Widgets Qt::Gui Qt::Widgets)
+      if(forbidden IN_LIST links)
+        message(FATAL_ERROR "${target} links ${forbidden}; it must need Qt Core only")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+# zeph_add_core_only_test(<executable target>)
+# The test <target>_core_only: the built program loads no Qt Gui or Widgets
+# library, whatever came into its links on the way.
+function(zeph_add_core_only_test target)
+  add_test(NAME ${target}_core_only
+    COMMAND bash -c [[! readelf -d "$1" | grep -E 'NEEDED.*libQt6(Gui|Widgets)']]
+      core_only $<TARGET_FILE:${target}>)
+endfunction()

@@ -31,8 +31,8 @@ string(JOIN "\n" CPACK_COMPONENT_RUNTIME_DESCRIPTION
   "of an air-handling unit (cooling and dehumidifying, mixing, heating,"
   "humidification), sizes coils, air flows and whole air-conditioning units,"
   "and writes a text report. Its user interface is in Japanese."
-  "zeph-batch solves tables of states from the command line, without a"
-  "display.")
+  "zeph-batch solves tables of states and sizes air-conditioning units from"
+  "the command line, without a display.")
 # The Qt libraries come from the program's own links (dpkg-shlibdeps);
 # the Japanese font and the Latin font that stand in for the fonts the
 # chart and dialogs ask for are named here.

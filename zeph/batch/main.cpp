@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "sizemode.h"
 #include "statesmode.h"
 
 #ifndef ZEPH_VERSION
@@ -29,6 +30,8 @@ struct Mode {
 constexpr Mode kModes[] = {
     {"states", "solve states of moist air from a CSV table of property pairs",
      &zeph::batch::RunStates},
+    {"size", "size the air-conditioning unit of a room from a JSON file of conditions",
+     &zeph::batch::RunSize},
 };
 
 void PrintHelp() {

@@ -73,28 +73,6 @@ Exit status: 0 when every row was solved, 1 when some rows were not (their
 count on standard error), 2 for a usage, input or output error.
 )";
 
-bool ReadOption(std::string_view arg, std::string_view name,
-                std::optional<std::string_view>& inlineValue) {
-    if (arg == name) return true;
-    if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
-        inlineValue = arg.substr(name.size() + 1);
-        return true;
-    }
-    return false;
-}
-
-void PrintUsageError(std::string_view text) {
-    PrintError("states: " + std::string(text));
-    std::cerr << "Try '" << kProgramName << " states --help'.\n";
-}
-
-// Closes the input file unless it is standard input.
-struct InputCloser {
-    void operator()(std::FILE* f) const {
-        if (f != stdin) std::fclose(f);
-    }
-};
-
 }  // namespace
 
 std::string_view StatesHelp() {
@@ -179,7 +157,7 @@ std::optional<std::string> ParseStatesOptions(std::span<const std::string_view> 
 int RunStates(std::span<const std::string_view> args) {
     StatesOptions options;
     if (const std::optional<std::string> error = ParseStatesOptions(args, options)) {
-        PrintUsageError(*error);
+        PrintModeUsageError("states", *error);
         return kExitError;
     }
     if (options.help) {

@@ -35,17 +35,6 @@ double OrDefault(double v, double fallback) {
     return v != 0.0 ? v : fallback;
 }
 
-// Conditions refused at OK.
-constexpr const char* kMinAboveMaxText = "最小負荷が最大負荷を超えています、再度入力して下さい。";
-constexpr const char* kWetAboveDryText =
-    "外気の湿球温度が乾球温度を超えています、再度入力して下さい。";
-constexpr const char* kRhAbove100Text = "室内の相対湿度が100％を超えています、再度入力して下さい。";
-
-// Highest load a box takes, kcal/h or W.
-constexpr double kMaxLoad = 1000000.0;
-// Lowest share of sensible heat in the maximum load the unit is sized for.
-constexpr double kMinMaxShf = 0.6;
-
 }  // namespace
 
 CAutoEQCDlg::CAutoEQCDlg(const EqcConditions& conditions, CDialogHost* host, QWidget* parent)
@@ -188,7 +177,7 @@ int CAutoEQCDlg::EditableOf(int id, int other) const {
 }
 
 double CAutoEQCDlg::LoadFactor() const {
-    return m_nUnitMode == 1 ? CCorvoFunction().CALWKJ(1) : 1.0;
+    return zeph::EqcLoadFactor(m_nUnitMode);
 }
 
 void CAutoEQCDlg::Prefill() {
@@ -267,110 +256,65 @@ bool CAutoEQCDlg::ReadBox(int id, double min, double max, bool emptyIsZero, doub
     return ReadRanged(id, min, max, v);
 }
 
-void CAutoEQCDlg::OnOK() {
-    const int system = m_system->currentIndex() == 1 ? 1 : 0;
-    double floor = 0, ceiling = 0, oa = 0, maxTotal = 0, maxSensible = 0, minTotal = 0,
-           minSensible = 0, P = 0, cf = 0, n = 0, t = 0;
-    const struct {
+int CAutoEQCDlg::BoxOf(double zeph::EqcEntry::*field) {
+    using zeph::EqcEntry;
+    static constexpr struct {
+        double EqcEntry::*field;
         int id;
-        double min, max;
-        bool emptyIsZero;
-        double* v;
-    } boxes[] = {
-        {IDC_FLOOR_AREA, EqcConditions::kMinFloorArea, EqcConditions::kMaxFloorArea, true, &floor},
-        {IDC_CEILING, EqcConditions::kMinCeiling, EqcConditions::kMaxCeiling, true, &ceiling},
-        {IDC_OA_FLOW, 0.0, kMaxLoad, true, &oa},
-        {IDC_MAX_TOTAL, 0.0, kMaxLoad, true, &maxTotal},
-        {IDC_MAX_SENSIBLE, 0.0, kMaxLoad, true, &maxSensible},
-        {IDC_MIN_TOTAL, 0.0, kMaxLoad, true, &minTotal},
-        {IDC_MIN_SENSIBLE, 0.0, kMaxLoad, true, &minSensible},
-        {IDC_PRESSURE, 900.0, 1200.0, false, &P},
-        {IDC_CF, 0.7, 1.0, false, &cf},
-        {IDC_AIR_CHANGES, 1.0, 500.0, false, &n},
-        {IDC_SUPPLY_TEMP, 5.0, 40.0, false, &t},
+    } kBoxes[] = {
+        {&EqcEntry::floorArea, IDC_FLOOR_AREA},     {&EqcEntry::ceilingHeight, IDC_CEILING},
+        {&EqcEntry::outdoorAirflow, IDC_OA_FLOW},   {&EqcEntry::maxTotal, IDC_MAX_TOTAL},
+        {&EqcEntry::maxSensible, IDC_MAX_SENSIBLE}, {&EqcEntry::minTotal, IDC_MIN_TOTAL},
+        {&EqcEntry::minSensible, IDC_MIN_SENSIBLE}, {&EqcEntry::pressure, IDC_PRESSURE},
+        {&EqcEntry::contactFactor, IDC_CF},         {&EqcEntry::airChangeRate, IDC_AIR_CHANGES},
+        {&EqcEntry::supplyTemp, IDC_SUPPLY_TEMP},   {&EqcEntry::outdoorDb, IDC_OA_DB},
+        {&EqcEntry::outdoorWb, IDC_OA_WB},          {&EqcEntry::roomDb, IDC_ROOM_DB},
+        {&EqcEntry::roomRh, IDC_ROOM_RH},
     };
-    for (const auto& b : boxes) {
-        const bool minimum = b.id == IDC_MIN_TOTAL || b.id == IDC_MIN_SENSIBLE;
-        if (minimum && system == 0) {
+    for (const auto& box : kBoxes) {
+        if (box.field == field) {
+            return box.id;
+        }
+    }
+    return 0;
+}
+
+void CAutoEQCDlg::OnOK() {
+    zeph::EqcEntry e;
+    e.system = m_system->currentIndex() == 1 ? 1 : 0;
+    e.roomName = Text(IDC_ROOM_NAME);
+    for (const zeph::EqcFieldRange& range : zeph::kEqcFieldRanges) {
+        const int id = BoxOf(range.field);
+        double& v = e.*range.field;
+        if (range.bypassOnly && e.system == 0) {
             // Read-only in the simple cycle, which does not use them: what
             // they hold cannot stop the user.
-            const bool valid = IsNumeric(b.id) && Value(b.id) >= b.min && Value(b.id) <= b.max;
-            *b.v = valid ? Value(b.id) : 0.0;
+            v = IsNumeric(id) && range.Accepts(Value(id)) ? Value(id) : 0.0;
             continue;
         }
-        if (!ReadBox(b.id, b.min, b.max, b.emptyIsZero, b.v)) {
+        if (!ReadBox(id, range.min, range.max, range.zeroAllowed, &v)) {
             return;
         }
     }
-    double temps[4] = {};
-    const int tempIds[4] = {IDC_OA_DB, IDC_OA_WB, IDC_ROOM_DB, IDC_ROOM_RH};
-    for (int i = 0; i < 4; ++i) {
-        if (!IsNumeric(tempIds[i])) {
+    for (double zeph::EqcEntry::*field : {&zeph::EqcEntry::outdoorDb, &zeph::EqcEntry::outdoorWb,
+                                          &zeph::EqcEntry::roomDb, &zeph::EqcEntry::roomRh}) {
+        const int id = BoxOf(field);
+        if (!IsNumeric(id)) {
             zeph::ShowMessage(LoadResString(6129), zeph::MsgIcon::Exclamation);
-            FocusOnError(tempIds[i]);
+            FocusOnError(id);
             return;
         }
-        temps[i] = Value(tempIds[i]);
+        e.*field = Value(id);
     }
-
-    const auto refuse = [this](int message, int focusId) {
-        zeph::ShowMessage(LoadResString(message), zeph::MsgIcon::Exclamation);
-        FocusOnError(focusId);
-    };
-    if (floor <= 0.0) {
-        return refuse(6132, IDC_FLOOR_AREA);
+    if (const std::optional<zeph::EqcRefusal> refusal = zeph::RefuseEqcEntry(e)) {
+        zeph::ShowMessage(refusal->text, zeph::MsgIcon::Exclamation);
+        // The humidity the user types may be in the other box of the air.
+        const int id = BoxOf(refusal->field);
+        FocusOnError(id == IDC_OA_WB     ? EditableOf(IDC_OA_WB, IDC_OA_RH)
+                     : id == IDC_ROOM_RH ? EditableOf(IDC_ROOM_RH, IDC_ROOM_WB)
+                                         : id);
+        return;
     }
-    if (ceiling <= 0.0) {
-        return refuse(6133, IDC_CEILING);
-    }
-    if (maxTotal <= 0.0) {
-        return refuse(6134, IDC_MAX_TOTAL);
-    }
-    if (maxSensible <= 0.0 || maxSensible / maxTotal <= kMinMaxShf) {
-        return refuse(6135, IDC_MAX_SENSIBLE);
-    }
-    if (maxSensible > maxTotal) {
-        return refuse(6130, IDC_MAX_SENSIBLE);
-    }
-    if (system == 1 && minSensible > minTotal) {
-        return refuse(6130, IDC_MIN_SENSIBLE);
-    }
-    // Conditions no air can meet: the run would stop half way.
-    const auto refuseText = [this](const char* text, int focusId) {
-        zeph::ShowMessage(QString::fromUtf8(text), zeph::MsgIcon::Exclamation);
-        FocusOnError(focusId);
-    };
-    if (system == 1 && minTotal > maxTotal) {
-        return refuseText(kMinAboveMaxText, IDC_MIN_TOTAL);
-    }
-    if (system == 1 && minSensible > maxSensible) {
-        return refuseText(kMinAboveMaxText, IDC_MIN_SENSIBLE);
-    }
-    if (temps[1] > temps[0]) {
-        return refuseText(kWetAboveDryText, EditableOf(IDC_OA_WB, IDC_OA_RH));
-    }
-    if (temps[3] > kMaxRh) {
-        return refuseText(kRhAbove100Text, EditableOf(IDC_ROOM_RH, IDC_ROOM_WB));
-    }
-
-    EqcConditions& c = Conditions;
-    const double k = LoadFactor();
-    c.system = system;
-    c.pressure = P;
-    c.airChangeRate = n;
-    c.contactFactor = cf;
-    c.supplyTemp = t;
-    c.outdoorDb = temps[0];
-    c.outdoorWb = temps[1];
-    c.roomName = Text(IDC_ROOM_NAME);
-    c.outdoorAirflow = oa;
-    c.roomDb = temps[2];
-    c.roomRh = temps[3];
-    c.floorArea = floor;
-    c.ceilingHeight = ceiling;
-    c.maxSensible = maxSensible / k;
-    c.maxLatent = (maxTotal - maxSensible) / k;
-    c.minSensible = minSensible / k;
-    c.minLatent = (minTotal - minSensible) / k;
+    zeph::StoreEqcEntry(e, LoadFactor(), Conditions);
     accept();
 }

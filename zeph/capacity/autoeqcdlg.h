@@ -2,6 +2,7 @@
 
 #include "dialogs/processdlg.h"
 #include "run/eqcconditions.h"
+#include "run/eqcentry.h"
 
 class QComboBox;
 
@@ -64,9 +65,6 @@ class CAutoEQCDlg : public CProcessDlg {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Highest relative humidity, %.
-    static constexpr double kMaxRh = 100.0;
-
     void BuildControls();
     void Prefill();
     // Display factor of the load boxes: 1 for kcal/h, W per kcal/h in SI.
@@ -75,6 +73,8 @@ class CAutoEQCDlg : public CProcessDlg {
     // Reads box id as a number within min … max into *v; an empty box reads
     // as 0 (not entered) when emptyIsZero. Shows the range prompt on failure.
     bool ReadBox(int id, double min, double max, bool emptyIsZero, double* v);
+    // The box that holds a field of the entered conditions.
+    static int BoxOf(double zeph::EqcEntry::*field);
     // id when the user can type into it, else other (the box of the same
     // air that is editable).
     int EditableOf(int id, int other) const;

@@ -16,6 +16,7 @@
 #include "corvo/message.h"
 #include "gui/ui.h"
 #include "run/constants.h"
+#include "run/eqcentry.h"
 #include "run/pointtext.h"
 #include "run/strings.h"
 
@@ -254,7 +255,7 @@ void CAutoEQCDlg::OnRoomRhEdited() {
     if (!ReadLive(IDC_ROOM_RH, &rh) || !LivePressure(&P) || !IsNumeric(IDC_ROOM_DB)) {
         return;
     }
-    if (rh >= kMinTypedRh && rh <= kMaxRh) {
+    if (rh >= kMinTypedRh && rh <= zeph::kMaxRoomRh) {
         const CQuietEngine quiet;
         ShowTemp(IDC_ROOM_WB, CCorvoApp().cal_DBRH(Value(IDC_ROOM_DB), rh, P).Wb);
     }

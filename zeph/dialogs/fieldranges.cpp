@@ -24,8 +24,4 @@ FieldRange HotWaterTempRange() {
     return {0.0, limit};
 }
 
-QString RangePrompt(double min, double max) {
-    return QString::asprintf("%.15g から %.15g までの数値を入力して下さい。", min, max);
-}
-
 }  // namespace zeph

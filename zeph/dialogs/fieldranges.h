@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "run/strings.h"  // RangePrompt
+
 // The values a numeric field may hold: what real plant can be and what the
 // engine can take. A value outside is refused in its field with
 // RangePrompt and the focus on the field, before anything is calculated.
@@ -48,8 +50,5 @@ inline constexpr int kMaxNumberChars = 64;
 // whose saturated air the engine can solve (its vapour-pressure limit),
 // rounded down to a tenth so that the bound shown can itself be typed.
 FieldRange HotWaterTempRange();
-
-// "<min> から <max> までの数値を入力して下さい。"
-QString RangePrompt(double min, double max);
 
 }  // namespace zeph

@@ -124,4 +124,8 @@ QString ErrorText(int code) {
     return LoadResString(kErrorStrings[code - 1]);
 }
 
+QString RangePrompt(double min, double max) {
+    return QString::asprintf("%.15g から %.15g までの数値を入力して下さい。", min, max);
+}
+
 }  // namespace zeph

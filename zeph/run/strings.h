@@ -12,4 +12,8 @@ QString LoadResString(int id);
 // The message of error code (zeph::ErrorCode); empty for another number.
 QString ErrorText(int code);
 
+// The message of a number outside the range of its field:
+// "<min> から <max> までの数値を入力して下さい。"
+QString RangePrompt(double min, double max);
+
 }  // namespace zeph

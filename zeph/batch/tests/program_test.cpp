@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -146,6 +151,7 @@ TEST_F(Program, HelpVersionAndModes) {
         {{"--version"}, 0, "zeph-batch " ZEPH_VERSION "\n", ""},
         {{"--help"}, 0, "Usage: zeph-batch MODE", ""},
         {{"states", "--help"}, 0, "Usage: zeph-batch states [IN.csv|-]", ""},
+        {{"size", "--help"}, 0, "Usage: zeph-batch size [CONDITIONS.json|-]", ""},
         {{}, 2, "", "zeph-batch: no mode given\nTry 'zeph-batch --help'.\n"},
         {{"sizes"}, 2, "", "zeph-batch: unknown mode \"sizes\"\nTry 'zeph-batch --help'.\n"},
         {{"states", "--units", "J"},
@@ -162,7 +168,9 @@ TEST_F(Program, HelpVersionAndModes) {
         EXPECT_EQ(r.err, c.err) << label;
     }
     // The general help lists the modes that exist.
-    EXPECT_NE(Run({"--help"}).out.find("\n  states    solve states"), std::string::npos);
+    const std::string help = Run({"--help"}).out;
+    EXPECT_NE(help.find("\n  states    solve states"), std::string::npos);
+    EXPECT_NE(help.find("\n  size      size the air-conditioning unit"), std::string::npos);
 }
 
 TEST_F(Program, StatesFromStandardInputOrAFile) {
@@ -267,6 +275,218 @@ TEST_F(Program, OutputFileAppearsCompleteOrNotAtAll) {
     r = Run({"states", "-o", (dir_ / "no" / "out.csv").string()}, "db,rh\n26,50\n");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err.rfind("zeph-batch: cannot create a file beside ", 0), 0u) << r.err;
+}
+
+// --- size ---------------------------------------------------------------------
+
+// W per kcal/h, as the program converts loads.
+constexpr double kWattsPerKcal = 1.1627899991879058;
+
+std::string Number(double v) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, v).ptr);
+}
+
+// Room 26 °C / 50 %, 100 m² × 2.7 m, 6 N/H, 8000 + 2000 kcal/h (times k in
+// the file), C.F 0.95, supply 10 °C, and `more`.
+std::string Conditions(const std::string& units, double k, const std::string& more = "") {
+    return R"({"units": ")" + units +
+           R"(", "roomName": "Room 1", "roomDb": 26, "roomRh": 50, "floorArea": 100,
+               "ceilingHeight": 2.7, "airChangeRate": 6, "maxSensible": )" +
+           Number(8000 * k) + R"(, "maxLatent": )" + Number(2000 * k) +
+           R"(, "contactFactor": 0.95, "supplyTemp": 10)" + more + "}";
+}
+
+// The result numbers of the program's window (kcal/h), in the record's
+// order, with the heats from outdoorAirLoad on.
+using Numbers = std::array<double, 22>;
+constexpr std::size_t kFirstHeat = 16;
+constexpr Numbers kBaseNumbers = {1013.25,
+                                  100,
+                                  2.7,
+                                  2301.7780431646584,
+                                  0,
+                                  2301.7780431646584,
+                                  0,
+                                  0,
+                                  0,
+                                  8.5251038635728094,
+                                  26,
+                                  18.710694953373327,
+                                  13.738274171445322,
+                                  13.26582822631201,
+                                  13.738274171445322,
+                                  13.26582822631201,
+                                  0,
+                                  323.45247011790951,
+                                  0,
+                                  0,
+                                  8323.4524701179089,
+                                  10323.452470117909};
+constexpr Numbers kOutdoorAirNumbers = {1013.25,
+                                        100,
+                                        2.7,
+                                        2301.7780431646584,
+                                        500,
+                                        2301.7780431646584,
+                                        0,
+                                        0,
+                                        0,
+                                        8.5251038635728094,
+                                        27.254585997664282,
+                                        20.686819443503911,
+                                        13.738274171445322,
+                                        13.26582822631201,
+                                        13.738274171445322,
+                                        13.26582822631201,
+                                        4393.9063952997822,
+                                        323.45247011790951,
+                                        0,
+                                        0,
+                                        9164.1748785086384,
+                                        14717.358865417691};
+constexpr const char* kResultKeys[] = {
+    "pressure",         "floorArea",      "ceilingHeight",  "totalAirflow",
+    "outdoorAirflow",   "coilAirflowMax", "coilAirflowMin", "bypassAirflow1",
+    "bypassAirflow2",   "airChangeRate",  "mixDb",          "mixWb",
+    "coilOutDb",        "coilOutWb",      "supplyDb",       "supplyWb",
+    "outdoorAirLoad",   "fanLoad",        "systemReheat",   "loadCorrectionReheat",
+    "sensibleCapacity", "totalCapacity"};
+
+constexpr const char* kTooLowSupply =
+    "設定した最低吹出温度は、低過ぎます[ 13.7 ℃]に　OffCoil温度を自動で再設定しました。";
+constexpr const char* kAirChangesRaised =
+    "セットした換気回数が小さ過ぎます、熱量から算出した値　[   8.5  N/H ] に自動的にセットされます "
+    " ! ";
+
+QJsonObject ParseObject(const std::string& text) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+}
+
+std::vector<std::string> Texts(const QJsonArray& array, const char* key = nullptr) {
+    std::vector<std::string> texts;
+    for (const QJsonValue& v : array) {
+        texts.push_back((key ? v.toObject().value(key) : v).toString().toStdString());
+    }
+    return texts;
+}
+
+// Each message on standard error, in order.
+std::string Printed(const std::vector<std::string>& messages) {
+    std::string text;
+    for (const std::string& m : messages) text += "zeph-batch: " + m + "\n";
+    return text;
+}
+
+// The window's numbers for the conditions, in kcal/h or in W, and its
+// messages, whatever was left out of the file or how its loads were given.
+TEST_F(Program, SizeGivesTheWindowsResult) {
+    const std::vector<std::string> messages = {kTooLowSupply, kAirChangesRaised};
+    const struct {
+        const char* label;
+        std::string conditions;
+        double k;  // the result's heats per kcal/h
+        const Numbers& numbers;
+        std::vector<std::string> points;
+    } cases[] = {
+        {"base", Conditions("kcal", 1), 1, kBaseNumbers, {"RM", "OFF"}},
+        {"outdoor air",
+         Conditions("kcal", 1, R"(, "outdoorAirflow": 500)"),
+         1,
+         kOutdoorAirNumbers,
+         {"RM", "OFF", "OA", "Mix"}},
+        {"in W", Conditions("si", kWattsPerKcal), kWattsPerKcal, kBaseNumbers, {"RM", "OFF"}},
+        {"defaults",
+         R"({"units": "kcal", "roomName": "Room 1", "roomDb": 26, "roomRh": null,
+             "floorArea": 100, "ceilingHeight": 2.7, "maxSensible": 8000, "maxLatent": 2000})",
+         1,
+         kBaseNumbers,
+         {"RM", "OFF"}},
+    };
+    for (const auto& c : cases) {
+        WriteFile(dir_ / "room.json", c.conditions);
+        const Result r = Run({"size", (dir_ / "room.json").string()});
+        EXPECT_EQ(r.status, 0) << c.label << r.err;
+        EXPECT_EQ(r.err, Printed(messages)) << c.label;
+        const QJsonObject out = ParseObject(r.out);
+        const QJsonObject result = out["result"].toObject();
+        EXPECT_EQ(result["name"].toString(), "Room 1") << c.label;
+        EXPECT_EQ(result["system"].toInt(-1), 0) << c.label;
+        for (std::size_t i = 0; i < c.numbers.size(); ++i) {
+            const double expected = c.numbers[i] * (i >= kFirstHeat ? c.k : 1);
+            EXPECT_NEAR(result[kResultKeys[i]].toDouble(), expected, 1e-9 * std::abs(expected))
+                << c.label << ' ' << kResultKeys[i];
+        }
+        EXPECT_EQ(out["units"]["totalCapacity"].toString(), c.k == 1 ? "kcal/h" : "W") << c.label;
+        EXPECT_EQ(Texts(out["points"].toArray(), "name"), c.points) << c.label;
+        EXPECT_EQ(Texts(out["messages"].toArray()), messages) << c.label;
+        EXPECT_TRUE(out["error"].isNull()) << c.label;
+    }
+    // The room point as the states mode solves it, in the unit of the file.
+    const QJsonObject room = ParseObject(Run({"size", (dir_ / "room.json").string()}).out);
+    EXPECT_EQ(room["points"][0]["h"].toDouble(), 12.637478163223253);
+    EXPECT_EQ(room["units"]["h"].toString(), "kcal/kg(DA)");
+}
+
+// More outdoor air than the coil passes: the run stops with its message,
+// and the file written says so.
+TEST_F(Program, SizeThatStopsExitsOne) {
+    WriteFile(dir_ / "room.json", Conditions("kcal", 1, R"(, "outdoorAirflow": 5000)"));
+    const Result r =
+        Run({"size", (dir_ / "room.json").string(), "-o", (dir_ / "out.json").string()});
+    EXPECT_EQ(r.status, 1);
+    const std::vector<std::string> messages = {kTooLowSupply, kAirChangesRaised,
+                                               "不正なOAデータです　！"};
+    EXPECT_EQ(r.err, Printed(messages) + "zeph-batch: " + (dir_ / "room.json").string() +
+                         ": the calculation stopped without a result\n");
+    EXPECT_EQ(r.out, "");
+    const QJsonObject out = ParseObject(ReadFile(dir_ / "out.json"));
+    EXPECT_TRUE(out["result"].isNull());
+    EXPECT_TRUE(out["points"].toArray().isEmpty());
+    EXPECT_EQ(Texts(out["messages"].toArray()), messages);
+    EXPECT_EQ(out["error"].toString().toStdString(), messages.back());
+    EXPECT_EQ(Leftovers(), (std::vector<std::string>{"out.json", "room.json"}));
+}
+
+// Files that are no conditions, or conditions the dialog's OK refuses:
+// status 2, the file named, nothing written.
+TEST_F(Program, SizeRefusesBadConditionFiles) {
+    const std::string loads =
+        R"("units": "kcal", "floorArea": 100, "ceilingHeight": 2.7, "maxSensible": 8000)";
+    const struct {
+        const char* label;
+        std::string conditions;
+        const char* error;
+    } cases[] = {
+        {"not JSON", "room 1", "not JSON: illegal value at line 1, column 2"},
+        {"not an object", "[1]", "not a JSON object of conditions"},
+        {"not finite", "{\"floorArea\": 1e999}", "not JSON: illegal number at line 1, column 20"},
+        {"too large", std::string((1 << 20) + 1, ' '), "more than 1048576 bytes"},
+        {"wrong type", R"({"units": "kcal", "floorArea": "100"})",
+         "\"floorArea\" is a text, not a number"},
+        {"unknown field", R"({"fanLoad": 300})",
+         "unknown field \"fanLoad\" (the fields are units,"},
+        {"unknown units", R"({"units": "J"})",
+         "\"units\" is \"J\", not \"si\" (loads in W) or \"kcal\" (kcal/h)"},
+        {"no units", "{}", "no \"units\""},
+        {"out of range", "{" + loads + R"(, "pressure": 800})",
+         "pressure 800: 900 から 1200 までの数値を入力して下さい。"},
+        {"min above max", "{" + loads + R"(, "system": 1, "minSensible": 9000})",
+         "minSensible + minLatent: 最小負荷が最大負荷を超えています、再度入力して下さい。"},
+        {"wet above dry", "{" + loads + R"(, "outdoorWb": 32})",
+         "outdoorWb: 外気の湿球温度が乾球温度を超えています、再度入力して下さい。"},
+        {"RH 120", "{" + loads + R"(, "roomRh": 120})",
+         "roomRh: 室内の相対湿度が100％を超えています、再度入力して下さい。"},
+    };
+    const std::string file = (dir_ / "room.json").string();
+    for (const auto& c : cases) {
+        WriteFile(file, c.conditions);
+        const Result r = Run({"size", file, "-o", (dir_ / "out.json").string()});
+        EXPECT_EQ(r.status, 2) << c.label;
+        EXPECT_EQ(r.err.rfind("zeph-batch: " + file + ": " + c.error, 0), 0u) << c.label << r.err;
+        EXPECT_EQ(r.out, "") << c.label;
+        EXPECT_EQ(Leftovers(), std::vector<std::string>{"room.json"}) << c.label;
+    }
 }
 
 }  // namespace
