@@ -289,7 +289,9 @@ bool SaveRunFile(const QString& path, const RunState& run, QString* reason) {
     if (why.isEmpty()) {
         const QByteArray bytes = RunFileBytes(run);
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
+        if (bytes.size() > kRunFileMaxBytes) {
+            why = TooLargeText();  // it could not be opened again
+        } else if (!file.open(QIODevice::WriteOnly)) {
             why = CannotSaveText(path, file.errorString());
         } else if (file.write(bytes) != bytes.size() || !file.commit()) {
             why = CannotSaveText(path, file.errorString());

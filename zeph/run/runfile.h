@@ -46,8 +46,8 @@ RunFileResult ReadRunFile(const QByteArray& bytes);
 
 // Saves run to path through a temporary file that replaces the old one only
 // when complete: on failure the old file is untouched, *reason (when given)
-// says why and the result is false. A run RunFileProblem refuses is not
-// saved.
+// says why and the result is false. A run RunFileProblem refuses, or one
+// whose file would be larger than kRunFileMaxBytes, is not saved.
 bool SaveRunFile(const QString& path, const RunState& run, QString* reason = nullptr);
 
 // Reads the work file at path; a file over kRunFileMaxBytes is refused

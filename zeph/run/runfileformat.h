@@ -21,6 +21,12 @@ inline constexpr QLatin1String kFormatName("zeph-run");
 // so it is written as this text.
 inline constexpr QLatin1String kNegativeZero("-0");
 
+// How deep objects and arrays nest in a file (the layout needs five
+// levels), and how many there are: one per point, two per finished system
+// and one per capacity result, with room to spare.
+inline constexpr int kMaxDepth = 64;
+inline constexpr qsizetype kMaxContainers = 400000;
+
 // Inclusive bounds of a number field; with zeroToo, 0 ("not entered") is
 // allowed as well.
 struct Bounds {

@@ -177,6 +177,36 @@ QString ParseErrorText(const QByteArray& bytes, const QJsonParseError& error) {
     return BrokenText(error.offset + 1);
 }
 
+// Refuses a file that nests deeper, or holds more objects and arrays, than
+// any run needs, before QJsonDocument spends time and memory on it (a
+// file of nothing but "[1]," takes it seconds and hundreds of MiB).
+void CheckShape(const QByteArray& bytes) {
+    int depth = 0;
+    qsizetype containers = 0;
+    bool inString = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (inString) {
+            if (c == '\\') {
+                ++i;  // the escaped character cannot end the string
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > kMaxDepth) {
+                Refuse(TooDeepText());
+            }
+            if (++containers > kMaxContainers) {
+                Refuse(TooManyPartsText());
+            }
+        } else if (c == '}' || c == ']') {
+            --depth;
+        }
+    }
+}
+
 // The first byte after a byte-order mark and white space.
 qsizetype ContentStart(const QByteArray& bytes) {
     qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
@@ -197,6 +227,7 @@ QJsonObject RootObject(const QByteArray& bytes) {
     if (bytes.at(start) != '{') {
         Refuse(NotRunFileText());
     }
+    CheckShape(bytes);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {

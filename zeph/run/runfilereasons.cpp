@@ -49,6 +49,10 @@ QString TooDeepText() {
     return QStringLiteral("ファイルの入れ子が深すぎます。");
 }
 
+QString TooManyPartsText() {
+    return QStringLiteral("ファイルの中の項目が多すぎます。");
+}
+
 QString NewerVersionText(const QString& version) {
     return QStringLiteral(
                "バージョン %1 のファイルは読めません。新しい版の Zeph で保存されています。")

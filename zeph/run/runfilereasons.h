@@ -20,6 +20,7 @@ QString BrokenText(qint64 offset);
 QString BadNumberText(qint64 offset);
 QString InvalidUtf8Text();
 QString TooDeepText();
+QString TooManyPartsText();
 QString NewerVersionText(const QString& version);
 QString TooManyPointsText();
 

@@ -301,6 +301,10 @@ void RunFileTest::refused_data() {
             b.insert(1, "\"x\":" + QByteArray(2000, '[') + QByteArray(2000, ']') + ",");
         },
         "ファイルの入れ子が深すぎます。");
+    row(
+        "too many objects",
+        [](QByteArray& b) { b.insert(1, "\"x\":[" + QByteArray("[],").repeated(400000) + "1],"); },
+        "ファイルの中の項目が多すぎます。");
     row("absurd temperature", Set(Path("system.points.0.Db"), 1e300),
         "描画中の系統の 1 番目の点の Db の値 1e+300 が範囲外です (-1000 〜 1000)。");
     row("null for a number", Set(Path("system.points.0.Xi"), QJsonValue::Null),
@@ -405,6 +409,10 @@ void RunFileTest::failedSaveKeepsTheOldFile() {
     absurd.range.maxDb = 1e300;
     QVERIFY(!SaveRunFile(path, absurd, &reason));
     QCOMPARE(reason, QStringLiteral("表示範囲の maxDb の値 1e+300 が範囲外です (-100 〜 100)。"));
+    RunState huge;
+    huge.systemName = QString(kRunFileMaxBytes, QLatin1Char('x'));
+    QVERIFY(!SaveRunFile(path, huge, &reason));
+    QCOMPARE(reason, QStringLiteral("ファイルが大きすぎます。読めるのは 16 MiB までです。"));
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), old);
