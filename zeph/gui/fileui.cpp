@@ -98,4 +98,14 @@ QString DocumentsFolder() {
     return folder;
 }
 
+QString ProposedFilePath(const QString& name, const QString& extension) {
+    QString folder = DocumentsFolder();
+    if (folder.isEmpty()) {
+        folder = QDir::currentPath();
+    }
+    QString file = name;
+    file.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return QDir(folder).filePath(file + QLatin1Char('.') + extension);
+}
+
 }  // namespace zeph

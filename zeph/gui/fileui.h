@@ -35,4 +35,9 @@ class CFileUiGuard {
 // then work in the current directory.
 QString DocumentsFolder();
 
+// Where a save dialog proposes the file of a system named name: the
+// documents folder (else the current directory), the name with any '/'
+// made '_' so that it cannot point into another folder, and the extension.
+QString ProposedFilePath(const QString& name, const QString& extension);
+
 }  // namespace zeph

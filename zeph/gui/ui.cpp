@@ -70,14 +70,21 @@ MsgAnswer CDesktopUserInterface::MessageBox(QWidget* parent, const QString& text
             // The close box of a Yes/No question answers No.
             box.setEscapeButton(QMessageBox::No);
             break;
+        case MsgButtons::SaveDiscardCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Save);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
     }
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
         case QMessageBox::Ok:
             return MsgAnswer::Ok;
         case QMessageBox::Yes:
+        case QMessageBox::Save:
             return MsgAnswer::Yes;
         case QMessageBox::No:
+        case QMessageBox::Discard:
             return MsgAnswer::No;
         default:
             break;

@@ -8,6 +8,7 @@
 #include "dialogs/generaldlgj.h"
 #include "main/aboutdlg.h"
 #include "main/commandnames.h"
+#include "main/rundocument.h"
 #include "main/undocommands.h"
 #include "main/zephdlgj.h"
 #include "run/strings.h"
@@ -28,6 +29,13 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
         action->setEnabled(enabled);
         return action;
     };
+    m_document->AddMenuItems(add, [menu](int command, const QString& text) {
+        QMenu* sub = menu->addMenu(text);
+        sub->setObjectName(QString::number(command));
+        sub->menuAction()->setObjectName(QString::number(command));
+        return sub;
+    });
+    menu->addSeparator();
     m_history->AddMenuItems(add);
     menu->addSeparator();
     add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
@@ -60,8 +68,9 @@ void CZephDlgJ::ShowPopupMenu(const QPoint& globalPos) {
     UpdateData(true);
     std::unique_ptr<QMenu> menu(CreatePopupMenu());
     int chosen = 0;
-    for (QAction* action : menu->actions()) {
-        if (!action->isSeparator()) {
+    // The items of the menu and of its submenus that carry a command.
+    for (QAction* action : menu->findChildren<QAction*>()) {
+        if (!action->isSeparator() && action->menu() == nullptr && action->data().toInt() != 0) {
             connect(action, &QAction::triggered, menu.get(),
                     [&chosen, action] { chosen = action->data().toInt(); });
         }
@@ -97,6 +106,15 @@ void CZephDlgJ::OnMenuCommand(int command) {
             OnEqcCommand(false);
             break;
         }
+        case ID_OPEN:
+            m_document->Open();
+            break;
+        case ID_SAVE:
+            m_document->Save();
+            break;
+        case ID_SAVE_AS:
+            m_document->SaveAs();
+            break;
         case ID_UNDO:
             m_history->Undo();
             break;
@@ -119,6 +137,10 @@ void CZephDlgJ::OnMenuCommand(int command) {
             ShowAboutBox();
             break;
         default:
+            if (command >= ID_RECENT_FIRST &&
+                command < ID_RECENT_FIRST + CRunDocument::kRecentCount) {
+                m_document->OpenRecent(command - ID_RECENT_FIRST);
+            }
             break;
     }
 }

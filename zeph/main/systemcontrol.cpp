@@ -6,6 +6,7 @@
 #include "gui/fileui.h"
 #include "gui/ui.h"
 #include "main/commandnames.h"
+#include "main/rundocument.h"
 #include "main/undocommands.h"
 #include "main/zephdlgj.h"
 #include "run/strings.h"
@@ -41,6 +42,10 @@ void CZephDlgJ::ResetSystem() {
 
 void CZephDlgJ::OnOK() {
     UpdateData(true);
+    // Unsaved changes first: Cancel goes back to the run.
+    if (!m_document->OfferToSave()) {
+        return;
+    }
     m_run->FinishRun(m_strSystem);
     if (!m_run->State().allPoints.isEmpty()) {
         OfferReport();
@@ -75,6 +80,10 @@ void CZephDlgJ::OnClose() {
 }
 
 void CZephDlgJ::closeEvent(QCloseEvent* event) {
+    if (!m_document->OfferToSave()) {
+        event->ignore();
+        return;
+    }
     OnClose();
     event->accept();
 }

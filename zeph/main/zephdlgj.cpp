@@ -25,6 +25,7 @@
 #include "gui/fileui.h"
 #include "gui/ui.h"
 #include "main/commandnames.h"
+#include "main/rundocument.h"
 #include "main/undocommands.h"
 #include "main/windowprompt.h"
 #include "resources/appicon.h"
@@ -50,7 +51,7 @@ using zeph::TextValue;
 CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     zeph::InstallFontSubstitutes();
     setObjectName(QStringLiteral("327"));
-    setWindowTitle(QStringLiteral("Psychrometric Chart"));
+    // The title names the run's file (main/rundocument.cpp).
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -66,6 +67,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     m_run->SetPrompt(m_prompt.get());
     BuildControls();
     m_history = std::make_unique<CRunHistory>(*this);
+    m_document = std::make_unique<CRunDocument>(*this, *m_history);
     // The capacity result window is a child, so that it takes input while
     // this dialog runs modally; closed, it asks to be destroyed.
     m_pEqcResultDlg = new CAutoEQC_ResultDlg(this, this, this);

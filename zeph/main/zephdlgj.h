@@ -19,6 +19,8 @@ class CAutoEQC_ResultDlg;
 class CFieldEdit;
 class CWindowPrompt;
 class CGeneralDlgJ;
+class CRunDocument;
+class CRunDocument;
 class CRunHistory;
 class CStaticGraph;
 class CToolDlg;
@@ -109,6 +111,13 @@ class CZephDlgJ : public QDialog, public CDialogHost {
         ID_SHOW_RH_LABELS = 35813,
         ID_SHOW_SHF_SCALE = 35814,
         // The history of the run's changes (main/undocommands.cpp).
+        // The run file: open, save, save as, and the recent files' submenu
+        // with its items (the newest first).
+        ID_OPEN = 35801,
+        ID_SAVE = 35802,
+        ID_SAVE_AS = 35803,
+        ID_RECENT = 35830,
+        ID_RECENT_FIRST = 35831,
         ID_UNDO = 35804,
         ID_REDO = 35805,
         ID_DELETE_POINT = 35806,
@@ -128,6 +137,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // a run opened or begun anew.
     QUndoStack* UndoStack() const;
     void ClearHistory();
+    // The file the run is kept in (open, save, the title).
+    CRunDocument& Document() const { return *m_document; }
 
     // --- data exchange -----------------------------------------------------
     // save true: the text members take the boxes' texts; false: the boxes
@@ -281,6 +292,7 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // How the run asks the user and presents its processes' results.
     std::unique_ptr<CWindowPrompt> m_prompt;
     std::unique_ptr<CRunHistory> m_history;
+    std::unique_ptr<CRunDocument> m_document;
 
     void BuildControls();
     void OnInitDialog();

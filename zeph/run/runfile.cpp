@@ -288,10 +288,13 @@ bool SaveRunFile(const QString& path, const RunState& run, QString* reason) {
     QString why = RunFileProblem(run);
     if (why.isEmpty()) {
         const QByteArray bytes = RunFileBytes(run);
+        // Unbuffered: a write the system cuts short (a full disk, a file-size
+        // limit) is told at once; through the buffer, Qt 6.4 committed the
+        // shortened file as a success.
         QSaveFile file(path);
         if (bytes.size() > kRunFileMaxBytes) {
             why = TooLargeText();  // it could not be opened again
-        } else if (!file.open(QIODevice::WriteOnly)) {
+        } else if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             why = CannotSaveText(path, file.errorString());
         } else if (file.write(bytes) != bytes.size() || !file.commit()) {
             why = CannotSaveText(path, file.errorString());

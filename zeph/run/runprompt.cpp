@@ -8,7 +8,15 @@ zeph::MsgAnswer CDefaultAnswers::Message(const QString& text, zeph::MsgIcon icon
     if (m_listener) {
         m_listener(text, icon);
     }
-    return buttons == zeph::MsgButtons::YesNo ? zeph::MsgAnswer::Yes : zeph::MsgAnswer::Ok;
+    switch (buttons) {
+        case zeph::MsgButtons::YesNo:
+        case zeph::MsgButtons::SaveDiscardCancel:
+            return zeph::MsgAnswer::Yes;
+        case zeph::MsgButtons::Ok:
+        case zeph::MsgButtons::OkCancel:
+            break;
+    }
+    return zeph::MsgAnswer::Ok;
 }
 
 std::optional<CRunPrompt::ReheaterChoice> CDefaultAnswers::ChooseReheater(double minOffCoilTemp) {

@@ -10,7 +10,9 @@
 namespace zeph {
 
 enum class MsgIcon { Stop, Question, Exclamation, Information };
-enum class MsgButtons { Ok, OkCancel, YesNo };
+// SaveDiscardCancel: the desktop's Save, Discard and Cancel buttons, which
+// answer Yes, No and Cancel.
+enum class MsgButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 }  // namespace zeph

@@ -45,7 +45,8 @@ class MainDialogTest : public QObject {
 void MainDialogTest::startUpState() {
     MainDialogRig rig;
     CZephDlgJ& d = *rig.dlg;
-    QCOMPARE(d.windowTitle(), QStringLiteral("Psychrometric Chart"));
+    QCOMPARE(d.windowTitle(), QStringLiteral("無題[*] - Psychrometric Chart"));
+    QVERIFY(!d.isWindowModified());
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
     QCOMPARE(d.m_strSystem, QStringLiteral("System 1"));
     QCOMPARE(rig.Edit(Id::IDC_PRESSURE)->text(), QStringLiteral("1013.25"));
@@ -372,6 +373,11 @@ void MainDialogTest::contextMenuGraysEmptyBoxesAndEndsWithAbout() {
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
         }
         const QStringList expected = {
+            "開く...",
+            "上書き保存",
+            "名前を付けて保存...",
+            "最近使ったファイル",
+            "-",
             "元に戻す",
             "やり直し",
             "点を削除",

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <functional>
 #include <memory>
@@ -89,6 +90,10 @@ struct MainDialogRig {
             action->trigger();
         });
     }
+
+    // The run as it is counts as saved: finishing or closing asks nothing
+    // about unsaved changes.
+    void MarkSaved() { dlg->UndoStack()->setClean(); }
 
     // Enters Db and Rh, presses Enter and accepts the point with Yes.
     void AddPoint(const QString& db, const QString& rh) {

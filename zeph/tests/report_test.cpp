@@ -74,6 +74,7 @@ void ReportTest::finishWritesTheReportInTheDocumentsFolder() {
     }
     // Another name is refused (the file library's message, shown as the
     // program's), then the proposed file is taken.
+    rig.MarkSaved();
     rig.ui.answers << MsgAnswer::Yes << MsgAnswer::Ok;
     rig.ui.fileAnswers << m_documents + QStringLiteral("/zephdata.txt") << QString();
     QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
@@ -127,6 +128,7 @@ void ReportTest::finishEnds() {
     if (withPoint) {
         rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
     }
+    rig.MarkSaved();
     rig.ui.answers = answers;  // file dialogs are cancelled
     QTest::mouseClick(rig.dlg->Control(Id::IDOK_FINISH), Qt::LeftButton);
     QCOMPARE(rig.dlg->result(), int(QDialog::Accepted));
@@ -147,6 +149,7 @@ void ReportTest::failedWriteKeepsTheOldFileAndAsksAgain() {
     for (const char* db : {"20", "24", "28"}) {
         rig.AddPoint(QString::fromLatin1(db), QStringLiteral("50"));
     }
+    rig.MarkSaved();
     rig.ui.answers << MsgAnswer::Yes << MsgAnswer::Ok << MsgAnswer::No;
     rig.ui.fileAnswers << path;
     {

@@ -33,12 +33,18 @@ class CScriptedUi : public zeph::CUserInterface {
                                zeph::MsgIcon icon, zeph::MsgButtons buttons) override {
         messages.append({text, caption, icon, buttons});
         GuardRunaway();
+        // The unsaved-changes question has its own script: the tests of
+        // what follows it need not answer it.
+        if (buttons == zeph::MsgButtons::SaveDiscardCancel) {
+            return saveAnswers.isEmpty() ? zeph::MsgAnswer::No : saveAnswers.takeFirst();
+        }
         if (!answers.isEmpty()) {
             return answers.takeFirst();
         }
         // Unscripted: the first button of the box.
         switch (buttons) {
             case zeph::MsgButtons::YesNo:
+            case zeph::MsgButtons::SaveDiscardCancel:
                 return zeph::MsgAnswer::Yes;
             case zeph::MsgButtons::Ok:
             case zeph::MsgButtons::OkCancel:
@@ -90,6 +96,9 @@ class CScriptedUi : public zeph::CUserInterface {
 
     QList<Message> messages;
     QList<zeph::MsgAnswer> answers;
+    // Answers to the unsaved-changes question (Save / Discard / Cancel as
+    // Yes / No / Cancel); unscripted, the changes are discarded.
+    QList<zeph::MsgAnswer> saveAnswers;
     int beeps = 0;
     QList<FileRequest> fileRequests;
     // One answer per file dialog: a path, "" for the proposed path as it

@@ -57,6 +57,7 @@ void SystemsTest::finishArchivesEverySystemInOrder() {
     rig.AddPoint(QStringLiteral("25"), QStringLiteral("50"));
     QTest::mouseClick(d.Control(Id::IDC_RESET), Qt::LeftButton);
     rig.AddPoint(QStringLiteral("30"), QStringLiteral("40"));
+    rig.MarkSaved();
     rig.ui.answers << zeph::MsgAnswer::No;  // no report
     QTest::mouseClick(d.Control(1), Qt::LeftButton);
 
@@ -79,6 +80,7 @@ void SystemsTest::finishArchivesEverySystemInOrder() {
 void SystemsTest::closeRecordsNothing() {
     MainDialogRig rig;
     rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
+    rig.MarkSaved();
     rig.dlg->close();
     QVERIFY(!rig.dlg->isVisible());
     QCOMPARE(rig.dlg->result(), int(QDialog::Rejected));
@@ -133,6 +135,7 @@ void SystemsTest::resetDropsConditionsNeverRun() {
     QCOMPARE(rig.Edit(Id::IDC_SYSTEM)->text(), QStringLiteral("System 1"));
     QVERIFY(rig.ui.messages.isEmpty());
     // Finish: no point, so no report question, and no result.
+    rig.MarkSaved();
     QTest::mouseClick(d.Control(Id::IDOK_FINISH), Qt::LeftButton);
     QVERIFY(rig.ui.messages.isEmpty());
     QVERIFY(d.Run().State().eqcResults.isEmpty());
