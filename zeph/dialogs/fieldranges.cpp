@@ -1,5 +1,7 @@
 #include "dialogs/fieldranges.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "corvo/corvofunction.h"
@@ -25,7 +27,9 @@ FieldRange HotWaterTempRange() {
 }
 
 QString RangePrompt(double min, double max) {
-    return QString::asprintf("%.15g から %.15g までの数値を入力して下さい。", min, max);
+    return QCoreApplication::translate("zeph::FieldRange",
+                                       "%1 から %2 までの数値を入力して下さい。")
+        .arg(QString::asprintf("%.15g", min), QString::asprintf("%.15g", max));
 }
 
 }  // namespace zeph
