@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>床面積：%1(㎡) / 天井高：%2(m) </source>
-        <translation>Floor area            :%1(m²) / Ceiling height %2(m) </translation>
+        <translation>Floor area            :%1(m²) / Ceiling height:%2(m) </translation>
     </message>
     <message>
         <source>システムの種類：&#x3000;&#x3000;%1</source>
