@@ -22,6 +22,8 @@ namespace {
 // The English translation, compiled from translations/zeph_en.ts.
 constexpr const char* kEnglishCatalog = ":/i18n/zeph_en.qm";
 
+// Where the menu's choice is kept: QSettings(organization, application).
+constexpr const char* kSettingsOwner = "Zeph";
 constexpr const char* kSettingsKey = "language";
 
 // The Japanese interface's font: a traditional Japanese dialog font, which
@@ -29,7 +31,9 @@ constexpr const char* kSettingsKey = "language";
 constexpr const char* kJapaneseFontFamily = "ＭＳ Ｐゴシック";
 constexpr int kJapaneseFontPoints = 9;
 
-// What the menu says after a choice that takes effect at the next start.
+// What the menu says after a choice that takes effect at the next start,
+// and its context in the translations.
+constexpr const char* kNextStartContext = "zeph::Language";
 constexpr const char* kNextStartText =
     QT_TRANSLATE_NOOP("zeph::Language", "表示言語は次回の起動から切り替わります。");
 
@@ -130,12 +134,13 @@ LanguageOption ParseLanguageOption(const QStringList& arguments) {
 }
 
 std::optional<Language> SavedLanguage() {
-    const QSettings settings(QStringLiteral("Zeph"), QStringLiteral("Zeph"));
+    const QSettings settings(QString::fromLatin1(kSettingsOwner),
+                             QString::fromLatin1(kSettingsOwner));
     return LanguageFromCode(settings.value(QLatin1String(kSettingsKey)).toString());
 }
 
 void SaveLanguage(Language language) {
-    QSettings settings(QStringLiteral("Zeph"), QStringLiteral("Zeph"));
+    QSettings settings(QString::fromLatin1(kSettingsOwner), QString::fromLatin1(kSettingsOwner));
     settings.setValue(QLatin1String(kSettingsKey), LanguageCode(language));
 }
 
@@ -159,10 +164,9 @@ void InstallLanguage(Language language) {
         if (!state.program) {
             qWarning("zeph: the English translation is missing from the program");
         }
-    }
-    // Qt's own texts (standard buttons, file dialogs) are English without a
-    // catalog.
-    if (language != Language::English) {
+    } else {
+        // Qt's own texts (standard buttons, file dialogs) are English
+        // without a catalog; the system's Qt translations have the others.
         state.qt = InstallCatalog(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                                   QStringLiteral("/qtbase_") + LanguageCode(language));
     }
@@ -192,7 +196,7 @@ void ChooseLanguage(Language language, bool applyNow) {
         InstallLanguage(language);
         return;
     }
-    ShowMessage(TextIn(language, "zeph::Language", kNextStartText), MsgIcon::Information);
+    ShowMessage(TextIn(language, kNextStartContext, kNextStartText), MsgIcon::Information);
 }
 
 QMenu* CreateLanguageMenu(QWidget* parent, bool applyNow) {
