@@ -30,7 +30,7 @@ string(JOIN "\n" CPACK_COMPONENT_RUNTIME_DESCRIPTION
   "humidity-ratio chart. From points on the chart it simulates the processes"
   "of an air-handling unit (cooling and dehumidifying, mixing, heating,"
   "humidification), sizes coils, air flows and whole air-conditioning units,"
-  "and writes a text report. Its user interface is in Japanese."
+  "and writes a text report. Its user interface is in Japanese and English."
   "zeph-batch solves tables of states and sizes air-conditioning units from"
   "the command line, without a display.")
 # The Qt libraries come from the program's own links (dpkg-shlibdeps);
@@ -38,6 +38,8 @@ string(JOIN "\n" CPACK_COMPONENT_RUNTIME_DESCRIPTION
 # chart and dialogs ask for are named here.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-liberation")
+# Qt's own texts (standard buttons, file dialogs) in Japanese.
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # dpkg-shlibdeps finds the package's own libraries in the build tree.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
   ${PROJECT_BINARY_DIR}/corvo ${PROJECT_BINARY_DIR}/tolvex)

@@ -52,13 +52,13 @@ QString CountText(double count) {
 }  // namespace
 
 CAirChangeDlgJ::CAirChangeDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(IDD, QStringLiteral("換気回数による吹出し温度推定"), host, parent) {
+    : CProcessDlg(IDD, tr("換気回数による吹出し温度推定"), host, parent) {
     auto* layout = new QVBoxLayout(this);
 
     auto* minRow = new QHBoxLayout;
-    minRow->addWidget(MakeLabel(QStringLiteral("コイル出口最低温度")));
+    minRow->addWidget(MakeLabel(tr("コイル出口最低温度")));
     minRow->addWidget(MakeLabel(QString(), IDC_MINTEMP));
-    minRow->addWidget(MakeLabel(QStringLiteral("℃")));
+    minRow->addWidget(MakeLabel(tr("℃")));
     minRow->addStretch(1);
     layout->addLayout(minRow);
 
@@ -68,9 +68,9 @@ CAirChangeDlgJ::CAirChangeDlgJ(CDialogHost* host, QWidget* parent)
         QLabel* label;
         int id;
     } fields[] = {
-        {MakeLabel(QStringLiteral("部屋容積 (m3)")), IDC_VOLUME},
+        {MakeLabel(tr("部屋容積 (m3)")), IDC_VOLUME},
         {heatLabel, IDC_HEAT},
-        {MakeLabel(QStringLiteral("換気回数 (N/H)")), IDC_AIRCHANGES},
+        {MakeLabel(tr("換気回数 (N/H)")), IDC_AIRCHANGES},
     };
     int row = 0;
     for (const auto& f : fields) {
@@ -82,14 +82,14 @@ CAirChangeDlgJ::CAirChangeDlgJ(CDialogHost* host, QWidget* parent)
         ++row;
     }
     SetText(IDC_AIRCHANGES, QStringLiteral("10"));
-    QPushButton* trial = MakeButton(IDC_TRIAL, QStringLiteral("試算"));
+    QPushButton* trial = MakeButton(IDC_TRIAL, tr("試算"));
     trial->setToolTip(zeph::LoadResString(6000));
     grid->addWidget(trial, row - 1, 2);
     layout->addLayout(grid);
 
     m_list = new QTableWidget(0, 2, this);
     m_list->setObjectName(QString::number(IDC_LIST));
-    m_list->setHorizontalHeaderLabels({QStringLiteral("換気回数"), QStringLiteral("吹出温度")});
+    m_list->setHorizontalHeaderLabels({tr("換気回数"), tr("吹出温度")});
     m_list->setColumnWidth(kColumnCount, 65);
     m_list->setColumnWidth(kColumnSupplyTemp, 70);
     m_list->horizontalHeader()->setHighlightSections(false);
@@ -101,11 +101,11 @@ CAirChangeDlgJ::CAirChangeDlgJ(CDialogHost* host, QWidget* parent)
     m_list->setIconSize(QSize(16, 16));
     m_icon = zeph::AppIcon();
     layout->addWidget(m_list, 1);
-    layout->addWidget(MakeLabel(QStringLiteral("換気回数を、上表でマウス選択。")));
+    layout->addWidget(MakeLabel(tr("換気回数を、上表でマウス選択。")));
 
-    QPushButton* ok = MakeButton(IDC_OK, QStringLiteral("OK"));
+    QPushButton* ok = MakeButton(IDC_OK, tr("OK"));
     ok->setEnabled(false);
-    QPushButton* cancel = MakeButton(IDC_CANCEL, QStringLiteral("キャンセル"));
+    QPushButton* cancel = MakeButton(IDC_CANCEL, tr("キャンセル"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
@@ -119,7 +119,7 @@ CAirChangeDlgJ::CAirChangeDlgJ(CDialogHost* host, QWidget* parent)
 }
 
 QString CAirChangeDlgJ::TooLowText() {
-    return QStringLiteral("Too Low !");
+    return tr("Too Low !");
 }
 
 double CAirChangeDlgJ::HeatFactor() const {
@@ -198,7 +198,7 @@ void CAirChangeDlgJ::OnTrial() {
     }
     m_list->setRowCount(0);
     if (TotalHeat / RoomVolume >= kMaxHeatPerVolume) {
-        zeph::ShowMessage(QStringLiteral("入力した熱量が大きすぎます。"), zeph::MsgIcon::Question);
+        zeph::ShowMessage(tr("入力した熱量が大きすぎます。"), zeph::MsgIcon::Question);
         return;
     }
     // From N down, each row inserted at the top, so the table reads upwards
@@ -246,7 +246,7 @@ void CAirChangeDlgJ::OnListClicked(const QPoint& pos) {
     const QTableWidgetItem* temp = row >= 0 ? m_list->item(row, kColumnSupplyTemp) : nullptr;
     const QTableWidgetItem* count = row >= 0 ? m_list->item(row, kColumnCount) : nullptr;
     if (temp == nullptr || count == nullptr || temp->text() == TooLowText()) {
-        zeph::ShowMessage(QStringLiteral("有効な行を選定してください。"), zeph::MsgIcon::Question);
+        zeph::ShowMessage(tr("有効な行を選定してください。"), zeph::MsgIcon::Question);
         SetText(IDC_AIRCHANGES, QString());
         return;
     }

@@ -7,9 +7,9 @@
 #include "run/constants.h"
 
 CCalPointDlgJ::CCalPointDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(329, QStringLiteral("CP"), host, parent) {
+    : CProcessDlg(329, tr("CP"), host, parent) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント番号")), 0, 0);
+    grid->addWidget(MakeLabel(tr("ポイント番号")), 0, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT), 0, 1);
 
     grid->addLayout(MakeCalcCancelRow(IDC_CALC), 1, 0, 1, 2);

@@ -18,15 +18,15 @@
 #include "tolvex/checkdata.h"
 
 CCoilCapDlgJ::CCoilCapDlgJ(CDialogHost* host, QWidget* parent)
-    : CToolDlg(336, QStringLiteral("Coil Capacity"), host, parent) {
+    : CToolDlg(336, tr("Coil Capacity"), host, parent) {
     auto* grid = new QGridLayout;
     auto addRow = [this, grid](int row, QLabel* label, QWidget* field) {
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
     };
-    addRow(0, MakeLabel(QStringLiteral("ポイント[A]")), MakeNumberEdit(IDC_POINT_A));
-    addRow(1, MakeLabel(QStringLiteral("ポイント[B]")), MakeNumberEdit(IDC_POINT_B));
-    addRow(2, MakeLabel(QStringLiteral("風  量(CMH)")), MakeNumberEdit(IDC_AIR_VOLUME));
+    addRow(0, MakeLabel(tr("ポイント[A]")), MakeNumberEdit(IDC_POINT_A));
+    addRow(1, MakeLabel(tr("ポイント[B]")), MakeNumberEdit(IDC_POINT_B));
+    addRow(2, MakeLabel(tr("風  量(CMH)")), MakeNumberEdit(IDC_AIR_VOLUME));
     addRow(3, MakeLabel(QString(), IDC_TOTAL_LABEL), MakeNumberEdit(IDC_TOTAL_HEAT));
     m_sensible = MakeLabel(QString(), IDC_SENSIBLE);
     m_latent = MakeLabel(QString(), IDC_LATENT);
@@ -45,11 +45,11 @@ CCoilCapDlgJ::CCoilCapDlgJ(CDialogHost* host, QWidget* parent)
     auto* group = new QGroupBox(this);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addLayout(grid);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("風量又は熱量を入力して下さい。")));
+    groupLayout->addWidget(MakeLabel(tr("風量又は熱量を入力して下さい。")));
 
-    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算開始"));
+    QPushButton* calc = MakeButton(IDC_CALC, tr("計算開始"));
     // Button 2 reads "OK" but only closes: the results are not handed back.
-    QPushButton* close = MakeButton(2, QStringLiteral("OK"));
+    QPushButton* close = MakeButton(2, tr("OK"));
     connect(calc, &QPushButton::clicked, this, &CCoilCapDlgJ::OnCalculate);
     connect(close, &QPushButton::clicked, this, &CCoilCapDlgJ::reject);
     auto* buttons = new QHBoxLayout;

@@ -7,13 +7,12 @@
 #include "run/constants.h"
 
 CDeltaDlgJ::CDeltaDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(334, QStringLiteral("Points Difference"), host, parent) {
+    : CProcessDlg(334, tr("Points Difference"), host, parent) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント [A] とポイント [B] の差を算出する。")), 0, 0,
-                    1, 2);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント[A]")), 1, 0);
+    grid->addWidget(MakeLabel(tr("ポイント [A] とポイント [B] の差を算出する。")), 0, 0, 1, 2);
+    grid->addWidget(MakeLabel(tr("ポイント[A]")), 1, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT_A), 1, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント[B]")), 2, 0);
+    grid->addWidget(MakeLabel(tr("ポイント[B]")), 2, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT_B), 2, 1);
 
     grid->addLayout(MakeCalcCancelRow(IDC_CALC), 3, 0, 1, 2);

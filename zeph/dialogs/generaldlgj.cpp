@@ -45,18 +45,18 @@ bool Filled(const QString& text) {
 }  // namespace
 
 CGeneralDlgJ::CGeneralDlgJ(CDialogHost* host, QWidget* parent)
-    : CToolDlg(328, QStringLiteral("Calculator"), host, parent) {
+    : CToolDlg(328, tr("Calculator"), host, parent) {
     auto* grid = new QGridLayout;
     const struct {
         const char* label;
         int input, result, unitId;
-        const char* unit;
+        const char* unit;  // empty: set by the unit mode at each opening
     } rows[] = {
-        {"熱   量", IDC_HEAT, IDC_HEAT_OUT, IDC_HEAT_UNIT, "(kcal/h)"},
-        {"送風量", IDC_AIR, IDC_AIR_OUT, 0, "(CMH)"},
-        {"エンタルピ差", IDC_DH, IDC_DH_OUT, IDC_DH_UNIT, "(kcal/kg)"},
-        {"温度差", IDC_DT, IDC_DT_OUT, 0, "(℃)"},
-        {"SHF", IDC_SHF, IDC_SHF_OUT, 0, ""},
+        {QT_TR_NOOP("熱   量"), IDC_HEAT, IDC_HEAT_OUT, IDC_HEAT_UNIT, ""},
+        {QT_TR_NOOP("送風量"), IDC_AIR, IDC_AIR_OUT, 0, QT_TR_NOOP("(CMH)")},
+        {QT_TR_NOOP("エンタルピ差"), IDC_DH, IDC_DH_OUT, IDC_DH_UNIT, ""},
+        {QT_TR_NOOP("温度差"), IDC_DT, IDC_DT_OUT, 0, QT_TR_NOOP("(℃)")},
+        {QT_TR_NOOP("SHF"), IDC_SHF, IDC_SHF_OUT, 0, ""},
     };
     int row = 0;
     for (const auto& r : rows) {
@@ -67,13 +67,13 @@ CGeneralDlgJ::CGeneralDlgJ(CDialogHost* host, QWidget* parent)
         for (QLineEdit* e : {input, result}) {
             e->setAlignment(Qt::AlignRight);
         }
-        QLabel* label = MakeLabel(QString::fromUtf8(r.label));
+        QLabel* label = MakeLabel(tr(r.label));
         label->setBuddy(input);
         grid->addWidget(label, row, 0);
         // The result lies exactly over its input; one of the two is shown.
         grid->addWidget(input, row, 1);
         grid->addWidget(result, row, 1);
-        grid->addWidget(MakeLabel(QString::fromUtf8(r.unit), r.unitId), row, 2);
+        grid->addWidget(MakeLabel(tr(r.unit), r.unitId), row, 2);
         if (r.input != IDC_SHF) {
             m_quantities << input;
             connect(input, &QLineEdit::textEdited, this,
@@ -82,9 +82,9 @@ CGeneralDlgJ::CGeneralDlgJ(CDialogHost* host, QWidget* parent)
         ++row;
     }
 
-    QPushButton* calc = MakeButton(IDC_CALC, QStringLiteral("計算"));
-    QPushButton* reset = MakeButton(IDC_RESET, QStringLiteral("リセット"));
-    QPushButton* ok = MakeButton(1, QStringLiteral("OK"));
+    QPushButton* calc = MakeButton(IDC_CALC, tr("計算"));
+    QPushButton* reset = MakeButton(IDC_RESET, tr("リセット"));
+    QPushButton* ok = MakeButton(1, tr("OK"));
     connect(calc, &QPushButton::clicked, this, &CGeneralDlgJ::OnCalculate);
     connect(reset, &QPushButton::clicked, this, &CGeneralDlgJ::OnReset);
     connect(ok, &QPushButton::clicked, this, &CGeneralDlgJ::OnOK);

@@ -26,32 +26,32 @@ QString FieldText(double value) {
 }  // namespace
 
 CGraphViewRangeDlg::CGraphViewRangeDlg(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(341, QStringLiteral("GraphView Range"), host, parent) {
+    : CProcessDlg(341, tr("GraphView Range"), host, parent) {
     auto* grid = new QGridLayout;
     const struct {
         int id;
         const char* label;
         const char* unit;
     } rows[] = {
-        {IDC_MAX_DB, "最大表示温度", "（℃）"},
-        {IDC_MIN_DB, "最小表示温度", "（℃）"},
-        {IDC_MAX_XI, "最大絶対湿度", "（g/Kg・DA）"},
-        {IDC_MIN_XI, "最小絶対湿度", "（g/Kg・DA）"},
+        {IDC_MAX_DB, QT_TR_NOOP("最大表示温度"), QT_TR_NOOP("（℃）")},
+        {IDC_MIN_DB, QT_TR_NOOP("最小表示温度"), QT_TR_NOOP("（℃）")},
+        {IDC_MAX_XI, QT_TR_NOOP("最大絶対湿度"), QT_TR_NOOP("（g/Kg・DA）")},
+        {IDC_MIN_XI, QT_TR_NOOP("最小絶対湿度"), QT_TR_NOOP("（g/Kg・DA）")},
     };
     int row = 0;
     for (const auto& r : rows) {
         QLineEdit* edit = MakeNumberEdit(r.id);
         edit->setAlignment(Qt::AlignRight);
-        QLabel* label = MakeLabel(QString::fromUtf8(r.label));
+        QLabel* label = MakeLabel(tr(r.label));
         label->setBuddy(edit);
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row, 1);
-        grid->addWidget(MakeLabel(QString::fromUtf8(r.unit)), row, 2);
+        grid->addWidget(MakeLabel(tr(r.unit)), row, 2);
         ++row;
     }
 
-    QPushButton* ok = MakeButton(1, QStringLiteral("OK"));
-    QPushButton* cancel = MakeButton(2, QStringLiteral("ｷｬﾝｾﾙ"));
+    QPushButton* ok = MakeButton(1, tr("OK"));
+    QPushButton* cancel = MakeButton(2, tr("ｷｬﾝｾﾙ"));
     connect(ok, &QPushButton::clicked, this, &CGraphViewRangeDlg::OnCalculate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -60,7 +60,7 @@ CGraphViewRangeDlg::CGraphViewRangeDlg(CDialogHost* host, QWidget* parent)
     buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeLabel(QStringLiteral("グラフの表示温度レンジを設定します。")));
+    layout->addWidget(MakeLabel(tr("グラフの表示温度レンジを設定します。")));
     layout->addLayout(grid);
     layout->addLayout(buttons);
     SetFieldCycle({IDC_MAX_DB, IDC_MIN_DB, IDC_MAX_XI, IDC_MIN_XI});
@@ -90,22 +90,20 @@ void CGraphViewRangeDlg::OnCalculate() {
     // The chart cannot draw a range that is empty or upside down, and one
     // narrower than a kelvin shows no grid to read.
     if (maxDb <= minDb) {
-        zeph::ShowMessage(
-            QStringLiteral("最大表示温度は最小表示温度より大きな値を入力して下さい。"),
-            zeph::MsgIcon::Exclamation);
+        zeph::ShowMessage(tr("最大表示温度は最小表示温度より大きな値を入力して下さい。"),
+                          zeph::MsgIcon::Exclamation);
         FocusOnError(IDC_MAX_DB);
         return;
     }
     if (maxDb - minDb < kMinTempSpan) {
-        zeph::ShowMessage(QStringLiteral("最大表示温度と最小表示温度の差は 1 ℃ 以上として下さい。"),
+        zeph::ShowMessage(tr("最大表示温度と最小表示温度の差は 1 ℃ 以上として下さい。"),
                           zeph::MsgIcon::Exclamation);
         FocusOnError(IDC_MAX_DB);
         return;
     }
     if (maxXi <= minXi) {
-        zeph::ShowMessage(
-            QStringLiteral("最大絶対湿度は最小絶対湿度より大きな値を入力して下さい。"),
-            zeph::MsgIcon::Exclamation);
+        zeph::ShowMessage(tr("最大絶対湿度は最小絶対湿度より大きな値を入力して下さい。"),
+                          zeph::MsgIcon::Exclamation);
         FocusOnError(IDC_MAX_XI);
         return;
     }

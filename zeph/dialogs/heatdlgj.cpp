@@ -13,21 +13,21 @@
 #include "tolvex/checkdata.h"
 
 CHeatDlgJ::CHeatDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(335, QStringLiteral("Heating"), host, parent) {
+    : CProcessDlg(335, tr("Heating"), host, parent) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント番号")), 0, 0);
+    grid->addWidget(MakeLabel(tr("ポイント番号")), 0, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT), 0, 1);
 
-    auto* group = new QGroupBox(QStringLiteral("加熱"), this);
+    auto* group = new QGroupBox(tr("加熱"), this);
     auto* inner = new QGridLayout(group);
     QRadioButton* byHeat =
         MakeRadio(IDC_BY_HEAT, zeph::LoadResString(host->UnitMode() == 0 ? 6203 : 6204));
-    QRadioButton* byRise = MakeRadio(IDC_BY_RISE, QStringLiteral("温度差(℃） "));
+    QRadioButton* byRise = MakeRadio(IDC_BY_RISE, tr("温度差(℃） "));
     inner->addWidget(byHeat, 0, 0);
     inner->addWidget(MakeNumberEdit(IDC_HEAT), 0, 1);
-    inner->addWidget(MakeLabel(QStringLiteral("送風量(CMH)")), 1, 0);
+    inner->addWidget(MakeLabel(tr("送風量(CMH)")), 1, 0);
     inner->addWidget(MakeNumberEdit(IDC_AIR_VOLUME), 1, 1);
-    inner->addWidget(MakeLabel(QStringLiteral("SHF")), 2, 0);
+    inner->addWidget(MakeLabel(tr("SHF")), 2, 0);
     inner->addWidget(MakeNumberEdit(IDC_SHF, QStringLiteral("1.0")), 2, 1);
     inner->addWidget(byRise, 3, 0);
     inner->addWidget(MakeNumberEdit(IDC_DELTA_T), 3, 1);

@@ -10,22 +10,22 @@
 #include "run/constants.h"
 
 CHHDlgJ::CHHDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(339, QStringLiteral("Humidifyer"), host, parent) {
+    : CProcessDlg(339, tr("Humidifyer"), host, parent) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("空気入口ポイント  [A]")), 0, 0);
+    grid->addWidget(MakeLabel(tr("空気入口ポイント  [A]")), 0, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT_A), 0, 1, 1, 2);
-    grid->addWidget(MakeLabel(QStringLiteral("空気出口ポイント  [B]")), 1, 0);
+    grid->addWidget(MakeLabel(tr("空気出口ポイント  [B]")), 1, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT_B), 1, 1, 1, 2);
 
-    QRadioButton* steam = MakeRadio(IDC_STEAM, QStringLiteral("蒸気加湿"));
-    QRadioButton* hot = MakeRadio(IDC_HOT_WATER, QStringLiteral("温水加湿"));
-    QCheckBox* given = MakeCheck(IDC_WATER_GIVEN, QStringLiteral("Hot Water"));
+    QRadioButton* steam = MakeRadio(IDC_STEAM, tr("蒸気加湿"));
+    QRadioButton* hot = MakeRadio(IDC_HOT_WATER, tr("温水加湿"));
+    QCheckBox* given = MakeCheck(IDC_WATER_GIVEN, tr("Hot Water"));
     grid->addWidget(steam, 2, 0);
-    grid->addWidget(MakeLabel(QStringLiteral("蒸気圧 (0.3 kg/c㎡)")), 2, 1, 1, 2);
+    grid->addWidget(MakeLabel(tr("蒸気圧 (0.3 kg/c㎡)")), 2, 1, 1, 2);
     grid->addWidget(hot, 3, 0);
     grid->addWidget(given, 4, 0);
     grid->addWidget(MakeNumberEdit(IDC_WATER_TEMP), 4, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("℃")), 4, 2);
+    grid->addWidget(MakeLabel(tr("℃")), 4, 2);
 
     grid->addLayout(MakeCalcCancelRow(IDC_CALC), 5, 0, 1, 3);
     connect(steam, &QRadioButton::clicked, this, [this] { SetHumidMode(0); });

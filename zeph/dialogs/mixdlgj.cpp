@@ -9,16 +9,16 @@
 #include "run/constants.h"
 
 CMixDlgJ::CMixDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(333, QStringLiteral("Mix Point"), host, parent) {
+    : CProcessDlg(333, tr("Mix Point"), host, parent) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント[A] ")), 0, 0);
+    grid->addWidget(MakeLabel(tr("ポイント[A] ")), 0, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT_A), 0, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント[B]")), 1, 0);
+    grid->addWidget(MakeLabel(tr("ポイント[B]")), 1, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT_B), 1, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("比率 [A]/[B]")), 2, 0);
+    grid->addWidget(MakeLabel(tr("比率 [A]/[B]")), 2, 0);
     grid->addWidget(MakeNumberEdit(IDC_RATIO), 2, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("比率は、容量 [A] 割る [B] 容量で算出してください。")),
-                    3, 0, 1, 2);
+    grid->addWidget(MakeLabel(tr("比率は、容量 [A] 割る [B] 容量で算出してください。")), 3, 0, 1,
+                    2);
 
     grid->addLayout(MakeCalcCancelRow(IDC_CALC), 4, 0, 1, 2);
 

@@ -80,8 +80,8 @@ QLabel* CProcessDlg::MakeLabel(const QString& text, int id) {
 
 QHBoxLayout* CProcessDlg::MakeCalcCancelRow(int calcId) {
     auto* row = new QHBoxLayout;
-    QPushButton* calc = MakeButton(calcId, QStringLiteral("計算開始"));
-    QPushButton* cancel = MakeButton(2, QStringLiteral("キャンセル"));
+    QPushButton* calc = MakeButton(calcId, tr("計算開始"));
+    QPushButton* cancel = MakeButton(2, tr("キャンセル"));
     row->addWidget(calc);
     row->addWidget(cancel);
     connect(calc, &QPushButton::clicked, this, [this] { OnCalculate(); });

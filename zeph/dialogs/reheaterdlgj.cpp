@@ -14,33 +14,33 @@
 #include "tolvex/checkdata.h"
 
 CReHeaterDlgJ::CReHeaterDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(IDD, QStringLiteral("Re-Heater"), host, parent) {
+    : CProcessDlg(IDD, tr("Re-Heater"), host, parent) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeLabel(QStringLiteral("再熱の方式を指定")));
+    layout->addWidget(MakeLabel(tr("再熱の方式を指定")));
 
     auto* minRow = new QHBoxLayout;
-    minRow->addWidget(MakeLabel(QStringLiteral("OffCoil最低温度")));
+    minRow->addWidget(MakeLabel(tr("OffCoil最低温度")));
     minRow->addWidget(MakeLabel(QString(), IDC_MINTEMP));
-    minRow->addWidget(MakeLabel(QStringLiteral("℃")));
+    minRow->addWidget(MakeLabel(tr("℃")));
     minRow->addStretch(1);
     layout->addLayout(minRow);
 
     auto* group = new QGroupBox(this);
     auto* groupGrid = new QGridLayout(group);
-    QRadioButton* byTemp = MakeRadio(IDC_BY_TEMP, QStringLiteral("吹出温度優先"));
-    QRadioButton* byAirChange = MakeRadio(IDC_BY_AIRCHANGE, QStringLiteral("換気回数優先"));
+    QRadioButton* byTemp = MakeRadio(IDC_BY_TEMP, tr("吹出温度優先"));
+    QRadioButton* byAirChange = MakeRadio(IDC_BY_AIRCHANGE, tr("換気回数優先"));
     byTemp->setChecked(true);
     QLineEdit* supply = MakeNumberEdit(IDC_SUPPLYTEMP);
     supply->setAlignment(Qt::AlignRight);
     groupGrid->addWidget(byTemp, 0, 0);
     groupGrid->addWidget(supply, 0, 1);
-    groupGrid->addWidget(MakeLabel(QStringLiteral("℃")), 0, 2);
-    groupGrid->addWidget(MakeLabel(QStringLiteral("コイル出口最低温度以上。")), 1, 1, 1, 2);
+    groupGrid->addWidget(MakeLabel(tr("℃")), 0, 2);
+    groupGrid->addWidget(MakeLabel(tr("コイル出口最低温度以上。")), 1, 1, 1, 2);
     groupGrid->addWidget(byAirChange, 2, 0);
     layout->addWidget(group);
 
-    QPushButton* ok = MakeButton(IDC_OK, QStringLiteral("OK"));
-    QPushButton* cancel = MakeButton(IDC_CANCEL, QStringLiteral("キャンセル"));
+    QPushButton* ok = MakeButton(IDC_OK, tr("OK"));
+    QPushButton* cancel = MakeButton(IDC_CANCEL, tr("キャンセル"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

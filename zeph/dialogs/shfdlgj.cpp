@@ -12,31 +12,31 @@
 #include "run/strings.h"
 
 CShfDlgJ::CShfDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(IDD, QStringLiteral("Cooling (SHF)"), host, parent) {
+    : CProcessDlg(IDD, tr("Cooling (SHF)"), host, parent) {
     auto* grid = new QGridLayout(this);
     const struct {
         int id;
         const char* label;
         const char* text;
     } fields[] = {
-        {IDC_POINTNO, "ポイント番号", ""},
-        {IDC_SHF, "SHF 値", ""},
-        {IDC_CF, "コンタクトファクタ", "0.95"},
+        {IDC_POINTNO, QT_TR_NOOP("ポイント番号"), ""},
+        {IDC_SHF, QT_TR_NOOP("SHF 値"), ""},
+        {IDC_CF, QT_TR_NOOP("コンタクトファクタ"), "0.95"},
     };
     int row = 0;
     for (const auto& f : fields) {
         QLineEdit* edit = MakeNumberEdit(f.id, QString::fromUtf8(f.text));
-        QLabel* label = MakeLabel(QString::fromUtf8(f.label));
+        QLabel* label = MakeLabel(tr(f.label));
         label->setBuddy(edit);
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row, 1);
         ++row;
     }
 
-    QCheckBox* autoCalc = MakeCheck(IDC_AUTOCALC, QStringLiteral("自動計算"));
+    QCheckBox* autoCalc = MakeCheck(IDC_AUTOCALC, tr("自動計算"));
     autoCalc->setChecked(true);
     autoCalc->setToolTip(zeph::LoadResString(6010));
-    QCheckBox* reheat = MakeCheck(IDC_REHEAT, QStringLiteral("再熱設定"));
+    QCheckBox* reheat = MakeCheck(IDC_REHEAT, tr("再熱設定"));
     reheat->setChecked(true);
     reheat->setEnabled(false);
     reheat->setToolTip(zeph::LoadResString(6011));
@@ -46,14 +46,14 @@ CShfDlgJ::CShfDlgJ(CDialogHost* host, QWidget* parent)
 
     QLineEdit* supply = MakeNumberEdit(IDC_SUPPLYTEMP, QStringLiteral("10.0"));
     supply->setEnabled(false);
-    QLabel* supplyLabel = MakeLabel(QStringLiteral("吹出温度設定"));
+    QLabel* supplyLabel = MakeLabel(tr("吹出温度設定"));
     supplyLabel->setBuddy(supply);
     grid->addWidget(supplyLabel, row, 0);
     grid->addWidget(supply, row, 1);
     ++row;
 
-    QPushButton* start = MakeButton(IDC_START, QStringLiteral("計算開始"));
-    QPushButton* cancel = MakeButton(IDC_CANCEL, QStringLiteral("Cancel"));
+    QPushButton* start = MakeButton(IDC_START, tr("計算開始"));
+    QPushButton* cancel = MakeButton(IDC_CANCEL, tr("Cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(start);

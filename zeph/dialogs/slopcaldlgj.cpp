@@ -23,20 +23,19 @@ bool WithinSpan(double v, double span) {
 }  // namespace
 
 CSlopCalDlgJ::CSlopCalDlgJ(CDialogHost* host, QWidget* parent)
-    : CProcessDlg(331, QStringLiteral("Slope"), host, parent) {
+    : CProcessDlg(331, tr("Slope"), host, parent) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント［A]-[B] スロープ間　の点を算出")), 0, 0, 1,
-                    3);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント[A]")), 1, 0);
+    grid->addWidget(MakeLabel(tr("ポイント［A]-[B] スロープ間　の点を算出")), 0, 0, 1, 3);
+    grid->addWidget(MakeLabel(tr("ポイント[A]")), 1, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT_A), 1, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("ポイント[B]")), 2, 0);
+    grid->addWidget(MakeLabel(tr("ポイント[B]")), 2, 0);
     grid->addWidget(MakeNumberEdit(IDC_POINT_B), 2, 1);
 
-    QRadioButton* byDb = MakeRadio(IDC_BY_DB, QStringLiteral("乾球温度　[A]からの差"));
-    QRadioButton* byHi = MakeRadio(IDC_BY_HI, QStringLiteral("エンタルピ　［A]からの差"));
+    QRadioButton* byDb = MakeRadio(IDC_BY_DB, tr("乾球温度　[A]からの差"));
+    QRadioButton* byHi = MakeRadio(IDC_BY_HI, tr("エンタルピ　［A]からの差"));
     grid->addWidget(byDb, 3, 0);
     grid->addWidget(MakeNumberEdit(IDC_DB_DIFF), 3, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("℃")), 3, 2);
+    grid->addWidget(MakeLabel(tr("℃")), 3, 2);
     grid->addWidget(byHi, 4, 0);
     grid->addWidget(MakeNumberEdit(IDC_HI_DIFF), 4, 1);
     grid->addWidget(

@@ -146,7 +146,9 @@ std::optional<QString> CDesktopUserInterface::FileDialog(QWidget* parent,
         const QString chosen = dialog.selectedFiles().constFirst();
         if (!save && request.createPrompt && !QFileInfo::exists(chosen)) {
             const QString question =
-                chosen + QStringLiteral("\nこのファイルは存在しません。作成しますか？");
+                chosen + QLatin1Char('\n') +
+                QCoreApplication::translate("zeph::CDesktopUserInterface",
+                                            "このファイルは存在しません。作成しますか？");
             if (MessageBox(&dialog, question, dialog.windowTitle(), MsgIcon::Exclamation,
                            MsgButtons::YesNo) != MsgAnswer::Yes) {
                 continue;

@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
+#include "gui/language.h"
 #include "main/zephapp.h"
 
 namespace {
@@ -42,6 +44,18 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The command line is read before the desktop is reached, so that a
+    // wrong option is told as such even without one.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const zeph::LanguageOption language = zeph::ParseLanguageOption(arguments);
+    if (!language.error.isEmpty()) {
+        std::fprintf(stderr, "zeph: %s\n", qPrintable(language.error));
+        return 2;
+    }
+
     if (!zeph::DisplayNamed(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
                             std::getenv("QT_QPA_PLATFORM"))) {
         std::fprintf(stderr, "%s\n", qPrintable(zeph::NoDesktopMessage(QString())));
@@ -62,5 +76,5 @@ int main(int argc, char** argv) {
     // and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("zeph"));
     CZephJApp zeph;
-    return zeph.InitInstance();
+    return zeph.InitInstance(language.language);
 }

@@ -5,10 +5,12 @@
 #include "main/zephdlgj.h"
 #include "resources/appicon.h"
 
-int CZephJApp::InitInstance() {
+int CZephJApp::InitInstance(std::optional<zeph::Language> commandLine) {
     zeph::InstallFontSubstitutes();
+    zeph::InstallLanguage(zeph::StartupLanguage(commandLine));
     QApplication::setWindowIcon(zeph::AppIcon());
     CZephDlgJ dialog;
+    zeph::ApplyInterfaceFont(&dialog);
     dialog.exec();
     // The run ends with the dialog; there is no message loop of its own.
     return 0;

@@ -2,13 +2,19 @@
 
 #include <QString>
 
+#include <optional>
+
+#include "gui/language.h"
+
 // Start-up of the program: prepares the process-wide settings the main
-// window relies on, runs the main dialog modally and returns when it ends.
-// The program keeps no setting between runs.
+// window relies on (the interface language among them), runs the main
+// dialog modally and returns when it ends. The one setting kept between
+// runs is the language chosen in the context menu.
 class CZephJApp {
   public:
-    // Runs the main dialog; returns the exit status of the program (0).
-    int InitInstance();
+    // Runs the main dialog in the language of the command line (--lang),
+    // else the saved or the desktop's; returns the exit status (0).
+    int InitInstance(std::optional<zeph::Language> commandLine = std::nullopt);
 };
 
 namespace zeph {

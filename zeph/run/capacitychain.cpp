@@ -46,8 +46,7 @@ QString WithNumber(int before, double value, int after) {
 }  // namespace
 
 void CCapacityChain::NoAirflow() {
-    m_run.Prompt().Message(QString::fromUtf8(zeph::kNoAirflowText), MsgIcon::Exclamation,
-                           MsgButtons::Ok);
+    m_run.Prompt().Message(tr(zeph::kNoAirflowText), MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 bool CCapacityChain::Run(const EqcConditions& c) {
@@ -343,8 +342,7 @@ bool CCapacityChain::BuildCapacityResult(int system, const EqcConditions& c, con
     r.sensibleCapacity = c.maxSensible + sensible + r.fanLoad + s.R;
     r.totalCapacity = c.maxLatent + r.sensibleCapacity + latent;
     if (!r.AllFinite()) {
-        m_run.Prompt().Message(QString::fromUtf8(zeph::kNoResultText), MsgIcon::Exclamation,
-                               MsgButtons::Ok);
+        m_run.Prompt().Message(tr(zeph::kNoResultText), MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
 

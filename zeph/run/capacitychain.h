@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "run/eqcconditions.h"
 
 class CZephRun;
@@ -9,6 +11,8 @@ class CZephRun;
 // services and processes the user has, sizes the unit from them and stores
 // the result. Loads in kcal/h, air flows in m³/h, enthalpies in kcal/kg.
 class CCapacityChain {
+    Q_DECLARE_TR_FUNCTIONS(CCapacityChain)
+
   public:
     explicit CCapacityChain(CZephRun& run) : m_run(run) {}
 
@@ -61,11 +65,12 @@ class CCapacityChain {
 
 namespace zeph {
 
-// The message that ends a capacity run whose air flow cannot be found.
-inline constexpr const char* kNoAirflowText =
-    "送風量を算出できません。吹出温度または負荷を見直して下さい。";
+// The message that ends a capacity run whose air flow cannot be found, as
+// the source of its translations (CCapacityChain::tr).
+inline constexpr const char* kNoAirflowText = QT_TRANSLATE_NOOP(
+    "CCapacityChain", "送風量を算出できません。吹出温度または負荷を見直して下さい。");
 // The message that ends a capacity run whose result holds no number.
 inline constexpr const char* kNoResultText =
-    "計算結果が数値になりません。入力条件を見直して下さい。";
+    QT_TRANSLATE_NOOP("CCapacityChain", "計算結果が数値になりません。入力条件を見直して下さい。");
 
 }  // namespace zeph

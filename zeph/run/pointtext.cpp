@@ -1,12 +1,14 @@
 #include "run/pointtext.h"
 
+#include <QCoreApplication>
+
 #include "run/constants.h"
 #include "tolvex/checkdata.h"
 
 namespace zeph {
 
 QString OutOfRangeText() {
-    return QStringLiteral("データが表示範囲を超えています");
+    return QCoreApplication::translate("zeph::PointText", "データが表示範囲を超えています");
 }
 
 bool IsNumberText(const QString& text) {

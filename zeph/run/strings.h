@@ -3,7 +3,8 @@
 #include <QString>
 
 // The program's string table: message texts, tooltips and labels keyed by
-// their resource number.
+// their resource number, in the language of the interface (the translator
+// installed on the application; the Japanese texts without one).
 namespace zeph {
 
 // The text of string id; empty for a number the table does not hold.

@@ -15,6 +15,9 @@ namespace {
 // kcal/kg → kJ/kg: the enthalpy divided by this factor.
 constexpr double kKcalPerKj = 0.2388886;
 
+// Columns of the rule that heads a capacity block, its title included.
+constexpr int kCapacityRuleWidth = 76;
+
 // Code points that take two columns: the East Asian wide and full-width
 // blocks (Hangul Jamo, CJK symbols and punctuation, kana, ideographs, Yi,
 // Hangul syllables, compatibility and full-width forms, pictographs).
@@ -92,45 +95,42 @@ QString CWriteFile::PointLine(const CZephData& p) const {
 }
 
 QString CWriteFile::CapacityBlock(const CAutoCal_Ret& r) const {
+    // Each line is one text to translate, its values right-aligned in the
+    // widths of the Japanese layout; the wide blanks (U+3000) are part of
+    // that layout, like the ASCII ones.
     auto kw = [](double kcalPerHour) { return Nci(2, kcalPerHour / zeph::kKcalPerKw); };
-    auto load = [&kw](const char* label, double kcalPerHour) {
-        return QString::fromUtf8(label) +
-               QString::asprintf("   %8s(kcal/h) / %6s(kW) \n",
-                                 Nci(0, kcalPerHour).toUtf8().constData(),
-                                 kw(kcalPerHour).toUtf8().constData());
+    auto line = [](const QString& text, const QString& first, const QString& second = {}) {
+        return (second.isNull() ? text.arg(first) : text.arg(first, second)) + QLatin1Char('\n');
+    };
+    auto load = [&](const QString& text, double kcalPerHour) {
+        return line(text, PadLeft(Nci(0, kcalPerHour), 8), PadLeft(kw(kcalPerHour), 6));
     };
     QString systemName;
     if (r.system == 0) {
-        systemName = QStringLiteral("単純冷房サイクル");
+        systemName = tr("単純冷房サイクル");
     } else if (r.system == 1) {
-        systemName = QStringLiteral("ﾊﾞｲﾊﾟｽ制御");
+        systemName = tr("ﾊﾞｲﾊﾟｽ制御");
     }
-    // The wide blanks (U+3000) are part of the layout, like the ASCII ones.
-    QString text = Rule(28) + QStringLiteral(" 自動計算データ ") + Rule(32) + QLatin1Char('\n');
+    const QString title = QLatin1Char(' ') + tr("自動計算データ") + QLatin1Char(' ');
+    QString text =
+        Rule(28) + title + Rule(kCapacityRuleWidth - 28 - DisplayWidth(title)) + QLatin1Char('\n');
     text += QStringLiteral("Location (") + r.name + QStringLiteral(")\n");
-    text += QString::asprintf("床面積：%6s(㎡) / 天井高：%4s(m) \n",
-                              Nci(1, r.floorArea).toUtf8().constData(),
-                              Nci(1, r.ceilingHeight).toUtf8().constData());
-    text += QStringLiteral("システムの種類：\u3000\u3000") + systemName + QLatin1Char('\n');
-    text += load("空調機全熱    ：", r.totalCapacity);
-    text += load("空調機顕熱    ：", r.sensibleCapacity);
-    text += load("外気負荷      ：", r.outdoorAirLoad);
-    text += load("送風機負荷    ：", r.fanLoad);
-    text += QString::asprintf("負荷補正再熱  ：     %6s(kW) \n",
-                              kw(r.loadCorrectionReheat).toUtf8().constData());
-    text += QString::asprintf("システム再熱  ：     %6s(kW) \n",
-                              kw(r.systemReheat).toUtf8().constData());
-    text += QString::asprintf("全送風量      ：     %6s(CMH) 換気回数 %4s(N/H)\n",
-                              Nci(0, r.totalAirflow).toUtf8().constData(),
-                              Nci(1, r.airChangeRate).toUtf8().constData());
-    text += QString::asprintf("コイル通過風量：最大%7s(CMH) 最小%7s(CMH)\n",
-                              Nci(0, r.coilAirflowMax).toUtf8().constData(),
-                              Nci(0, r.coilAirflowMin).toUtf8().constData());
-    text += QString::asprintf("ﾊﾞｲﾊﾟｽ風量\u3000\u3000：最大%7s(CMH) 最小%7s(CMH)\n",
-                              Nci(0, r.bypassAirflow1).toUtf8().constData(),
-                              Nci(0, r.bypassAirflow2).toUtf8().constData());
-    text += QString::asprintf("外気量        ：\u3000   %6s(CMH) \n",
-                              Nci(0, r.outdoorAirflow).toUtf8().constData());
+    text += line(tr("床面積：%1(㎡) / 天井高：%2(m) "), PadLeft(Nci(1, r.floorArea), 6),
+                 PadLeft(Nci(1, r.ceilingHeight), 4));
+    text += line(tr("システムの種類：　　%1"), systemName);
+    text += load(tr("空調機全熱    ：   %1(kcal/h) / %2(kW) "), r.totalCapacity);
+    text += load(tr("空調機顕熱    ：   %1(kcal/h) / %2(kW) "), r.sensibleCapacity);
+    text += load(tr("外気負荷      ：   %1(kcal/h) / %2(kW) "), r.outdoorAirLoad);
+    text += load(tr("送風機負荷    ：   %1(kcal/h) / %2(kW) "), r.fanLoad);
+    text += line(tr("負荷補正再熱  ：     %1(kW) "), PadLeft(kw(r.loadCorrectionReheat), 6));
+    text += line(tr("システム再熱  ：     %1(kW) "), PadLeft(kw(r.systemReheat), 6));
+    text += line(tr("全送風量      ：     %1(CMH) 換気回数 %2(N/H)"),
+                 PadLeft(Nci(0, r.totalAirflow), 6), PadLeft(Nci(1, r.airChangeRate), 4));
+    text += line(tr("コイル通過風量：最大%1(CMH) 最小%2(CMH)"),
+                 PadLeft(Nci(0, r.coilAirflowMax), 7), PadLeft(Nci(0, r.coilAirflowMin), 7));
+    text += line(tr("ﾊﾞｲﾊﾟｽ風量　　：最大%1(CMH) 最小%2(CMH)"),
+                 PadLeft(Nci(0, r.bypassAirflow1), 7), PadLeft(Nci(0, r.bypassAirflow2), 7));
+    text += line(tr("外気量        ：　   %1(CMH) "), PadLeft(Nci(0, r.outdoorAirflow), 6));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -28,8 +29,12 @@ ReportData ReportOf(const RunState& run);
 // capacity result, and an end line. UTF-8 text with '\n' line ends and no
 // byte-order mark; numbers with C-locale rules whatever the desktop locale.
 // Names are padded by display width (a wide character counts two columns)
-// and written as they stand.
+// and written as they stand. The capacity blocks are in the language of the
+// interface (the translator installed on the application); the tables of
+// points are the same in every language.
 class CWriteFile {
+    Q_DECLARE_TR_FUNCTIONS(CWriteFile)
+
   public:
     enum class Result {
         Written,    // the file holds the whole report

@@ -1,0 +1,231 @@
+#include "gui/language.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QPointer>
+#include <QSettings>
+#include <QTranslator>
+#include <QWidget>
+
+#include "gui/ui.h"
+#include "resources/appicon.h"
+
+namespace zeph {
+
+namespace {
+
+// The English translation, compiled from translations/zeph_en.ts.
+constexpr const char* kEnglishCatalog = ":/i18n/zeph_en.qm";
+
+// Where the menu's choice is kept: QSettings(organization, application).
+constexpr const char* kSettingsOwner = "Zeph";
+constexpr const char* kSettingsKey = "language";
+
+// The Japanese interface's font: a traditional Japanese dialog font, which
+// InstallFontSubstitutes maps to the one installed.
+constexpr const char* kJapaneseFontFamily = "ＭＳ Ｐゴシック";
+constexpr int kJapaneseFontPoints = 9;
+
+// What the menu says after a choice that takes effect at the next start,
+// and its context in the translations.
+constexpr const char* kNextStartContext = "zeph::Language";
+constexpr const char* kNextStartText =
+    QT_TRANSLATE_NOOP("zeph::Language", "表示言語は次回の起動から切り替わります。");
+
+// Identifiers of the language submenu and its items.
+constexpr int kLanguageMenuId = 35809;
+constexpr int kJapaneseItemId = 35820;
+constexpr int kEnglishItemId = 35821;
+
+struct Installed {
+    Language language = Language::Japanese;
+    QPointer<QTranslator> program;
+    QPointer<QTranslator> qt;
+    std::optional<Language> chosen;  // the menu's last choice in this run
+};
+
+Installed& State() {
+    static Installed state;
+    return state;
+}
+
+// A translator of the application loaded from path; nullptr (and nothing
+// installed) when there is no such catalog.
+QTranslator* InstallCatalog(const QString& path) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(path) || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
+}
+
+// source (of context) in language, whatever language is installed.
+QString TextIn(Language language, const char* context, const char* source) {
+    if (language == Language::English) {
+        QTranslator english;
+        if (english.load(QString::fromLatin1(kEnglishCatalog))) {
+            const QString text = english.translate(context, source);
+            if (!text.isEmpty()) {
+                return text;
+            }
+        }
+    }
+    return QString::fromUtf8(source);
+}
+
+}  // namespace
+
+QString LanguageCode(Language language) {
+    return language == Language::Japanese ? QStringLiteral("ja") : QStringLiteral("en");
+}
+
+std::optional<Language> LanguageFromCode(const QString& code) {
+    const QString lower = code.trimmed().toLower();
+    if (lower == QLatin1String("ja")) {
+        return Language::Japanese;
+    }
+    if (lower == QLatin1String("en")) {
+        return Language::English;
+    }
+    return std::nullopt;
+}
+
+Language DesktopLanguage(const QStringList& uiLanguages) {
+    for (const QString& name : uiLanguages) {
+        // "ja-JP", "ja_JP", "ja": the language is the part before the region.
+        const QString language =
+            name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+        if (const std::optional<Language> known = LanguageFromCode(language)) {
+            return *known;
+        }
+    }
+    return Language::English;
+}
+
+LanguageOption ParseLanguageOption(const QStringList& arguments) {
+    const QString option = QStringLiteral("--lang");
+    LanguageOption result;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        QString value;
+        if (argument == option) {
+            if (i + 1 >= arguments.size()) {
+                return {std::nullopt, QStringLiteral("--lang needs a language: ja or en")};
+            }
+            value = arguments.at(++i);
+        } else if (argument.startsWith(option + QLatin1Char('='))) {
+            value = argument.mid(option.size() + 1);
+        } else {
+            continue;
+        }
+        result.language = LanguageFromCode(value);
+        if (!result.language) {
+            return {std::nullopt,
+                    QStringLiteral("unknown language \"%1\" for --lang: use ja or en").arg(value)};
+        }
+    }
+    return result;
+}
+
+std::optional<Language> SavedLanguage() {
+    const QSettings settings(QString::fromLatin1(kSettingsOwner),
+                             QString::fromLatin1(kSettingsOwner));
+    return LanguageFromCode(settings.value(QLatin1String(kSettingsKey)).toString());
+}
+
+void SaveLanguage(Language language) {
+    QSettings settings(QString::fromLatin1(kSettingsOwner), QString::fromLatin1(kSettingsOwner));
+    settings.setValue(QLatin1String(kSettingsKey), LanguageCode(language));
+}
+
+Language StartupLanguage(std::optional<Language> commandLine) {
+    if (commandLine) {
+        return *commandLine;
+    }
+    if (const std::optional<Language> saved = SavedLanguage()) {
+        return *saved;
+    }
+    return DesktopLanguage(QLocale::system().uiLanguages());
+}
+
+void InstallLanguage(Language language) {
+    Installed& state = State();
+    delete state.program;
+    delete state.qt;
+    state.language = language;
+    if (language == Language::English) {
+        state.program = InstallCatalog(QString::fromLatin1(kEnglishCatalog));
+        if (!state.program) {
+            qWarning("zeph: the English translation is missing from the program");
+        }
+    } else {
+        // Qt's own texts (standard buttons, file dialogs) are English
+        // without a catalog; the system's Qt translations have the others.
+        state.qt = InstallCatalog(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                  QStringLiteral("/qtbase_") + LanguageCode(language));
+    }
+}
+
+Language CurrentLanguage() {
+    return State().language;
+}
+
+void ApplyInterfaceFont(QWidget* window) {
+    if (CurrentLanguage() == Language::Japanese) {
+        InstallFontSubstitutes();
+        window->setFont(QFont(QString::fromUtf8(kJapaneseFontFamily), kJapaneseFontPoints));
+    } else {
+        // A font with nothing set: the window takes the desktop's again.
+        window->setFont(QFont());
+    }
+}
+
+void ChooseLanguage(Language language, bool applyNow) {
+    SaveLanguage(language);
+    State().chosen = language;
+    if (language == CurrentLanguage()) {
+        return;
+    }
+    if (applyNow) {
+        InstallLanguage(language);
+        return;
+    }
+    ShowMessage(TextIn(language, kNextStartContext, kNextStartText), MsgIcon::Information);
+}
+
+QMenu* CreateLanguageMenu(QWidget* parent, bool applyNow) {
+    // The menu and its items read the same in every language, so that they
+    // can be found whatever language is shown.
+    auto* menu = new QMenu(QString::fromUtf8("言語 / Language"), parent);
+    menu->setObjectName(QString::number(kLanguageMenuId));
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    const Language checked = State().chosen.value_or(CurrentLanguage());
+    const struct {
+        Language language;
+        int id;
+        const char* name;
+    } items[] = {
+        {Language::Japanese, kJapaneseItemId, "日本語"},
+        {Language::English, kEnglishItemId, "English"},
+    };
+    for (const auto& item : items) {
+        QAction* action = menu->addAction(QString::fromUtf8(item.name));
+        action->setObjectName(QString::number(item.id));
+        action->setCheckable(true);
+        action->setChecked(item.language == checked);
+        group->addAction(action);
+        const Language language = item.language;
+        QObject::connect(action, &QAction::triggered, menu,
+                         [language, applyNow] { ChooseLanguage(language, applyNow); });
+    }
+    return menu;
+}
+
+}  // namespace zeph

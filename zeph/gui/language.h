@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QMenu;
+class QWidget;
+
+// The language of the interface. The texts in the code are the Japanese
+// interface; the English one is translations/zeph_en.ts, compiled into the
+// program's resources. A start takes the language of the command line
+// (--lang), else the one last chosen in the context menu, else the
+// desktop's.
+namespace zeph {
+
+enum class Language { Japanese, English };
+
+// "ja" or "en".
+QString LanguageCode(Language language);
+// The language of a code "ja" or "en" (any case); nothing for another.
+std::optional<Language> LanguageFromCode(const QString& code);
+
+// The desktop's language among uiLanguages (as QLocale::uiLanguages gives
+// them, most preferred first: "ja-JP", "en-US", ...): the first that is
+// Japanese or English; English when neither is listed.
+Language DesktopLanguage(const QStringList& uiLanguages);
+
+// The option --lang of a command line (arguments without the program
+// name): "--lang ja", "--lang=en". Other arguments are left alone.
+struct LanguageOption {
+    std::optional<Language> language;  // nothing when the option is not given
+    QString error;                     // a one-line reason when it is malformed
+};
+LanguageOption ParseLanguageOption(const QStringList& arguments);
+
+// The language chosen in the context menu, remembered with
+// QSettings("Zeph", "Zeph"); nothing when none is stored.
+std::optional<Language> SavedLanguage();
+void SaveLanguage(Language language);
+
+// The language a start uses: the command line's, else the saved one, else
+// the desktop's (QLocale::system().uiLanguages()).
+Language StartupLanguage(std::optional<Language> commandLine);
+
+// Installs the translators of language on the application, replacing those
+// of an earlier call: the program's (none for Japanese) and Qt's own
+// qtbase_<code>.qm where the system has it. Qt then sends every widget
+// QEvent::LanguageChange. Needs the application object.
+void InstallLanguage(Language language);
+// The language installed last; Japanese before any.
+Language CurrentLanguage();
+
+// Gives window the font of the interface: the program's Japanese dialog
+// font for Japanese, the desktop's font for English.
+void ApplyInterfaceFont(QWidget* window);
+
+// Switches to language from the menu and remembers it for the next start.
+// applyNow: the translators are replaced at once (for windows that
+// retranslate themselves on QEvent::LanguageChange); otherwise a message,
+// in the language chosen, says that it takes effect at the next start.
+void ChooseLanguage(Language language, bool applyNow);
+
+// The context submenu "言語 / Language" (objectName 35809) with the check
+// items 日本語 (35820) and English (35821), each named in its own language;
+// the checked one is the language chosen last in this run, else the
+// current one. Choosing an item calls ChooseLanguage(item, applyNow).
+QMenu* CreateLanguageMenu(QWidget* parent, bool applyNow);
+
+}  // namespace zeph
