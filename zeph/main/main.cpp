@@ -76,5 +76,5 @@ int main(int argc, char** argv) {
     // and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("zeph"));
     CZephJApp zeph;
-    return zeph.InitInstance(language.language);
+    return zeph.InitInstance(language.language, zeph::RunFileArgument(arguments));
 }

@@ -7,6 +7,7 @@
 
 #include "file_size_limit.h"
 #include "main/rundocument.h"
+#include "main/zephapp.h"
 #include "maindlgtest.h"
 #include "run/runfile.h"
 
@@ -48,6 +49,8 @@ class RunDocumentTest : public QObject {
     void unsavedChangesAreOfferedBeforeFinish();
     void closeCanBeCancelled();
     void recentFilesNewestFirst();
+    void runFileOnTheCommandLine_data();
+    void runFileOnTheCommandLine();
 
   private:
     QTemporaryDir m_home;
@@ -202,6 +205,22 @@ void RunDocumentTest::recentFilesNewestFirst() {
     QCOMPARE(rig.Doc().Path(), paths.at(2));
     QCOMPARE(rig.dlg->GetPointCount(), 2);
     QCOMPARE(rig.ui.Texts().last(), QStringLiteral("「f.zeph」の変更を保存しますか?"));
+}
+
+void RunDocumentTest::runFileOnTheCommandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("none") << QStringList{} << QString();
+    QTest::newRow("file") << QStringList{"a.zeph"} << "a.zeph";
+    QTest::newRow("after --lang") << QStringList{"--lang", "en", "b.zeph"} << "b.zeph";
+    QTest::newRow("after --lang=") << QStringList{"--lang=ja", "c.zeph"} << "c.zeph";
+    QTest::newRow("language only") << QStringList{"--lang", "en"} << QString();
+}
+
+void RunDocumentTest::runFileOnTheCommandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QCOMPARE(zeph::RunFileArgument(arguments), file);
 }
 
 QTEST_MAIN(RunDocumentTest)
