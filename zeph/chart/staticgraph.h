@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "chart/chartfamilies.h"
+#include "chart/chartrenderer.h"
 #include "chart/zephgraph.h"
 #include "corvo/zephdata.h"
 
@@ -91,10 +92,7 @@ class CStaticGraph : public QFrame {
     std::optional<QPointF> LogicalAt(QPoint pos) const;
     void ShowReadout(const QString& text);
 
-    // The families of the last view they were computed for.
-    FamilyView m_familyView;
-    FamilyGeometry m_familyGeometry;
-    bool m_familiesBuilt = false;
+    CChartRenderer m_renderer;
     QString m_readout;
     // Where the mouse rests over the chart (nothing once it left).
     std::optional<QPoint> m_mousePos;
