@@ -1,6 +1,7 @@
 #include "chart/chartrenderer.h"
 
 #include <QPainter>
+#include <QPen>
 
 #include "run/runstate.h"
 #include "tolvex/checkdata.h"
@@ -33,7 +34,16 @@ ChartMapping CChartRenderer::Paint(QPainter& painter, const QRect& client, const
         graph.DrawChart(dc, area, P);
         if (!area.isEmpty()) DrawFamilies(dc, Families(view), shown);
     };
-    drawSheet(painter, client);
+    if (m_sheet.Draw(painter, client, view, shown, drawSheet)) {
+        // The painter as DrawChart leaves it.
+        painter.setTransform(CZephGraph::SheetTransform(client));
+        if (graph.Drawable()) {
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(QPen(Qt::black));
+        }
+    } else {
+        drawSheet(painter, client);
+    }
 
     // Each point's lines before its own marker; later points over earlier.
     if (graph.Drawable()) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "chart/chartfamilies.h"
+#include "chart/sheetcache.h"
 #include "chart/sheetdrawing.h"
 #include "chart/zephgraph.h"
 
@@ -27,8 +28,8 @@ double ChartPressure(const RunState& state);
 // Draws the chart of a run: the sheet at the run's pressure, view range and
 // unit mode with the line families shown, then each point's process lines
 // and its marker, in list order. Keeps what it computed for the next paint
-// while what that depends on stays the same: the families' geometry and the
-// font of the point numbers.
+// while what that depends on stays the same: the families' geometry, the
+// font of the point numbers and a picture of the background.
 class CChartRenderer {
   public:
     CChartRenderer();
@@ -46,5 +47,6 @@ class CChartRenderer {
 
     std::optional<FamilyView> m_familyView;  // what m_familyGeometry is for
     FamilyGeometry m_familyGeometry;
+    CSheetCache m_sheet;
     std::optional<sheet::SheetFont> m_pointFont;
 };
