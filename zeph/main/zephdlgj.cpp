@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "capacity/autoeqcresultdlg.h"
+#include "chart/chartfonts.h"
 #include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
 #include "dialogs/fieldranges.h"
@@ -63,7 +64,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont dialogFont = zeph::TextFont();
     dialogFont.setPointSize(9);
     setFont(dialogFont);
     m_hIcon = zeph::AppIcon();
