@@ -10,7 +10,7 @@ double ChartPressure(const RunState& state) {
     return tolvex::CAtof(state.pressureText.toUtf8().constData());
 }
 
-CChartRenderer::CChartRenderer() = default;
+CChartRenderer::CChartRenderer(bool keepBackground) : m_keepBackground(keepBackground) {}
 CChartRenderer::~CChartRenderer() = default;
 
 const FamilyGeometry& CChartRenderer::Families(const FamilyView& view) {
@@ -22,7 +22,7 @@ const FamilyGeometry& CChartRenderer::Families(const FamilyView& view) {
 }
 
 ChartMapping CChartRenderer::Paint(QPainter& painter, const QRect& client, const RunState& state,
-                                   const ChartFamilies& shown) {
+                                   const ChartOptions& options) {
     const ViewRange& range = state.range;
     const double P = ChartPressure(state);
     CZephGraph graph(range.maxDb, range.minDb, range.maxXi, range.minXi);
@@ -32,9 +32,9 @@ ChartMapping CChartRenderer::Paint(QPainter& painter, const QRect& client, const
                           state.unitMode, graph.Origin, graph.ScaleX, graph.ScaleY};
     const auto drawSheet = [&](QPainter& dc, const QRect& area) {
         graph.DrawChart(dc, area, P);
-        if (!area.isEmpty()) DrawFamilies(dc, Families(view), shown);
+        if (!area.isEmpty()) DrawFamilies(dc, Families(view), options.families);
     };
-    if (m_sheet.Draw(painter, client, view, shown, drawSheet)) {
+    if (m_keepBackground && m_sheet.Draw(painter, client, view, options.families, drawSheet)) {
         // The painter as DrawChart leaves it.
         painter.setTransform(CZephGraph::SheetTransform(client));
         if (graph.Drawable()) {

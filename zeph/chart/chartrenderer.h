@@ -13,6 +13,13 @@
 class QPainter;
 struct RunState;
 
+// What a picture of the chart shows besides the run: the line families.
+// The window keeps them in its settings.
+struct ChartOptions {
+    ChartFamilies families;
+    friend bool operator==(const ChartOptions&, const ChartOptions&) = default;
+};
+
 // The logical mapping of a paint of the chart (all zero before the first).
 struct ChartMapping {
     int scaleX = 0;
@@ -29,10 +36,11 @@ double ChartPressure(const RunState& state);
 // unit mode with the line families shown, then each point's process lines
 // and its marker, in list order. Keeps what it computed for the next paint
 // while what that depends on stays the same: the families' geometry, the
-// font of the point numbers and a picture of the background.
+// font of the point numbers and (unless told not to, for a picture drawn
+// once) a picture of the background.
 class CChartRenderer {
   public:
-    CChartRenderer();
+    explicit CChartRenderer(bool keepBackground = true);
     ~CChartRenderer();
     CChartRenderer(const CChartRenderer&) = delete;
     CChartRenderer& operator=(const CChartRenderer&) = delete;
@@ -40,13 +48,14 @@ class CChartRenderer {
     // Draws into client (device pixels of painter) and gives the mapping it
     // drew with; the painter's world transform is reset at the end.
     ChartMapping Paint(QPainter& painter, const QRect& client, const RunState& state,
-                       const ChartFamilies& shown);
+                       const ChartOptions& options);
 
   private:
     const FamilyGeometry& Families(const FamilyView& view);
 
     std::optional<FamilyView> m_familyView;  // what m_familyGeometry is for
     FamilyGeometry m_familyGeometry;
+    bool m_keepBackground;
     CSheetCache m_sheet;
     std::optional<sheet::SheetFont> m_pointFont;
 };

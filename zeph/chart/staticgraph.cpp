@@ -30,7 +30,7 @@ double CStaticGraph::Pressure() const {
 }
 
 void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
-    const ChartMapping mapping = m_renderer.Paint(painter, client, m_run.State(), Families);
+    const ChartMapping mapping = m_renderer.Paint(painter, client, m_run.State(), Options());
     ScaleX = mapping.scaleX;
     ScaleY = mapping.scaleY;
     Origin = mapping.origin;
