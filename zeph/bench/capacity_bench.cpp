@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "capacity/autoeqcresultdlg.h"
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"

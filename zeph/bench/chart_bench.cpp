@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 #include "run/zephrun.h"
 
 namespace {

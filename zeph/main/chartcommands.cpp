@@ -13,7 +13,7 @@
 #include <iterator>
 
 #include "chart/chartpage.h"
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"

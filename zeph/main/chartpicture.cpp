@@ -10,8 +10,8 @@
 #include <span>
 
 #include "chart/chartpicture.h"
-#include "chart/staticgraph.h"
 #include "gui/fileui.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"

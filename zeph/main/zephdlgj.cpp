@@ -19,11 +19,11 @@
 
 #include "capacity/autoeqcresultdlg.h"
 #include "chart/chartfonts.h"
-#include "chart/staticgraph.h"
 #include "corvo/corvofunction.h"
 #include "dialogs/fieldranges.h"
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "resources/appicon.h"
 #include "run/pointtext.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 #include "run/zephrun.h"
 
 namespace {

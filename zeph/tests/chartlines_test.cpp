@@ -19,9 +19,9 @@
 
 #include "chart/chartfamilies.h"
 #include "chart/chartpage.h"
-#include "chart/staticgraph.h"
 #include "chart/zephgraph.h"
 #include "corvo/corvoapp.h"
+#include "gui/staticgraph.h"
 #include "maindlgtest.h"
 #include "run/zephrun.h"
 

@@ -1,4 +1,4 @@
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
