@@ -18,11 +18,12 @@
 #include <cmath>
 
 #include "capacity/autoeqcresultdlg.h"
-#include "chart/staticgraph.h"
+#include "chart/chartfonts.h"
 #include "corvo/corvofunction.h"
 #include "dialogs/fieldranges.h"
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/commandnames.h"
 #include "main/rundocument.h"
@@ -55,7 +56,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont dialogFont = zeph::TextFont();
     dialogFont.setPointSize(9);
     setFont(dialogFont);
     m_hIcon = zeph::AppIcon();
