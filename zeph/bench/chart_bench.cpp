@@ -1,7 +1,8 @@
 // Cost of one full repaint of the chart control into a 1000 × 1000 image,
 // with 0, 100 and 1000 plotted points (a mix of the three drawn styles),
-// with every line family, without them, and with the families computed
-// afresh (a new pressure); and of one update of the cursor readout.
+// with every line family, without them, and with the families and the
+// kept background picture made afresh (a new pressure); and of one update
+// of the cursor readout.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,7 +11,7 @@
 
 #include <functional>
 
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 #include "run/zephrun.h"
 
 namespace {
@@ -67,7 +68,8 @@ void BM_ChartRepaintWithoutFamilies(benchmark::State& state) {
 }
 BENCHMARK(BM_ChartRepaintWithoutFamilies)->Arg(100)->Unit(benchmark::kMillisecond);
 
-// Every repaint at a new pressure: the families are computed again.
+// Every repaint at a new pressure: the families are computed and the
+// background drawn again.
 void BM_ChartRepaintNewPressure(benchmark::State& state) {
     CZephRun run;
     CStaticGraph chart(run);

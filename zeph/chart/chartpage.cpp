@@ -2,11 +2,12 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
 
-#include "chart/staticgraph.h"
-#include "chart/zephgraph.h"
+#include "chart/chartfonts.h"
+#include "chart/chartpicture.h"
 #include "corvo/corvofunction.h"
 #include "run/zephrun.h"
 
@@ -19,8 +20,7 @@ constexpr double kGap = 0.03;
 
 }  // namespace
 
-QStringList TitleBlockLines(const CStaticGraph& chart, const ChartPageInfo& info) {
-    const RunState& run = chart.Run().State();
+QStringList TitleBlockLines(const RunState& run, const ChartPageInfo& info) {
     const bool si = run.unitMode == 1;
     const double factor = si ? CCorvoFunction().CALWKJ(2) : 1.0;
     QStringList lines;
@@ -41,8 +41,8 @@ QStringList TitleBlockLines(const CStaticGraph& chart, const ChartPageInfo& info
     return lines;
 }
 
-void PaintChartPage(QPainter& painter, const QRect& page, CStaticGraph& chart,
-                    const ChartPageInfo& info) {
+void PaintChartPage(QPainter& painter, const QRect& page, const CZephRun& run,
+                    const ChartOptions& options, const ChartPageInfo& info) {
     if (page.isEmpty()) return;
     const int gap = static_cast<int>(page.height() * kGap);
     const int side = std::min(page.height(), static_cast<int>(page.width() * (1 - kBlockShare)));
@@ -52,13 +52,14 @@ void PaintChartPage(QPainter& painter, const QRect& page, CStaticGraph& chart,
 
     painter.save();
     painter.setClipRect(sheet);
-    chart.PaintChart(painter, sheet);
+    PaintChartPicture(painter, sheet, run, options);
     painter.restore();
 
     // The block's font: as large as lets every line fit, at most a twentieth
     // of the page height per line.
-    const QStringList lines = TitleBlockLines(chart, info);
-    QFont font = chart.font();
+    const QStringList lines = TitleBlockLines(run.State(), info);
+    // The face resolved as the window's controls have it.
+    QFont font = zeph::TextFont().resolve(QGuiApplication::font());
     font.setPixelSize(100);
     const QFontMetricsF probe(font, painter.device());
     double widest = 1;

@@ -15,6 +15,9 @@ namespace {
 // Font pixel size at which the sheet fonts are measured and shaped; the
 // painter then scales the glyphs to the chart (keeps fractional sizes).
 constexpr int kFontPixels = 200;
+// Texts a font remembers the advance of; the chart's labels and point
+// numbers stay far below.
+constexpr qsizetype kMaxMeasured = 4096;
 
 QFont Sized(QFont f) {
     f.setPixelSize(kFontPixels);
@@ -24,11 +27,24 @@ QFont Sized(QFont f) {
 }  // namespace
 
 SheetFont::SheetFont(const QFont& f, double cellUnits)
-    : font(Sized(f)), metrics(font), units(cellUnits) {}
+    : font(Sized(f)),
+      metrics(font),
+      units(cellUnits),
+      ascent(metrics.ascent()),
+      cell(metrics.ascent() + metrics.descent()) {}
+
+double SheetFont::Advance(const QString& text) const {
+    if (const auto known = m_advances.constFind(text); known != m_advances.cend()) {
+        return *known;
+    }
+    if (m_advances.size() >= kMaxMeasured) m_advances.clear();
+    const double advance = metrics.horizontalAdvance(text);
+    m_advances.insert(text, advance);
+    return advance;
+}
 
 QSizeF SheetFont::LogicalSize(const QString& text) const {
-    const double cell = metrics.ascent() + metrics.descent();
-    return {metrics.horizontalAdvance(text) * units / cell, units};
+    return {Advance(text) * units / cell, units};
 }
 
 QFont GothicFont() {
@@ -53,20 +69,19 @@ QFont ArialFont() {
 void DrawText(QPainter& dc, const SheetFont& sf, QPointF at, const QString& text,
               const QColor& colour) {
     const QTransform mapping = dc.transform();
-    const double cell = sf.metrics.ascent() + sf.metrics.descent();
     const double perUnit = std::min(std::abs(mapping.m11()), std::abs(mapping.m22()));
-    const double k = sf.units * perUnit / cell;
+    const double k = sf.units * perUnit / sf.cell;
     if (!(k > 0) || !std::isfinite(k)) return;
-    const double advance = sf.metrics.horizontalAdvance(text);
+    const double advance = sf.Advance(text);
     QPointF anchor = mapping.map(at);
     const double sheetRight = mapping.map(QPointF(CZephGraph::kSheet, 0)).x();
     if (anchor.x() + advance * k > sheetRight) anchor.setX(sheetRight - advance * k);
     dc.save();
     dc.setTransform(QTransform(k, 0, 0, k, anchor.x(), anchor.y()));
     dc.setFont(sf.font);
-    dc.fillRect(QRectF(0, 0, advance, cell), Qt::white);
+    dc.fillRect(QRectF(0, 0, advance, sf.cell), Qt::white);
     dc.setPen(colour);
-    dc.drawText(QPointF(0, sf.metrics.ascent()), text);
+    dc.drawText(QPointF(0, sf.ascent), text);
     dc.restore();
 }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPen>
 #include <QPointF>
 #include <QSizeF>
@@ -17,14 +18,22 @@ namespace sheet {
 
 // A font whose character cell (ascent + descent) spans `units` logical y
 // units, the meaning of a positive font height on the sheet. The glyphs
-// are shaped at a fixed pixel size and scaled by the painter.
+// are shaped at a fixed pixel size and scaled by the painter. Measures
+// each text once (not to be shared between threads).
 struct SheetFont {
     QFont font;
     QFontMetricsF metrics;
     double units;
+    double ascent;  // of the shaped glyphs, pixels
+    double cell;    // ascent + descent, pixels
     SheetFont(const QFont& f, double cellUnits);
+    // Advance width of text in the shaped glyphs' pixels.
+    double Advance(const QString& text) const;
     // Size of text's cell in logical units on a sheet of equal axis scales.
     QSizeF LogicalSize(const QString& text) const;
+
+  private:
+    mutable QHash<QString, double> m_advances;
 };
 
 // The face of the axis titles and labels: the Japanese proportional Gothic,

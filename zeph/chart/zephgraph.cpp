@@ -93,18 +93,19 @@ QPoint CZephGraph::Map(double t, double x) const {
     return ToLogical(Origin, ScaleX, ScaleY, t, x);
 }
 
-void CZephGraph::DrawChart(QPainter& dc, const QRect& client, double P) {
+void CZephGraph::SetUpMapping() {
     ScaleX = TruncToInt(1000.0 / (MaxDb - MinDb));
     ScaleY = TruncToInt(1000.0 / (MaxXi - MinXi));
     Frame = {0, 0, kSheet, kSheet};
+    Origin = QPoint(Saturate(std::int64_t{kMargin} - TruncToInt(ScaleX * MinDb)),
+                    Saturate(std::int64_t{kMargin} - TruncToInt(ScaleY * MinXi)));
+}
 
+void CZephGraph::DrawChart(QPainter& dc, const QRect& client, double P) {
+    SetUpMapping();
     dc.resetTransform();
     dc.fillRect(client, Qt::white);
     dc.setTransform(SheetTransform(client));
-
-    Origin = QPoint(Saturate(std::int64_t{kMargin} - TruncToInt(ScaleX * MinDb)),
-                    Saturate(std::int64_t{kMargin} - TruncToInt(ScaleY * MinXi)));
-
     if (client.isEmpty() || !Drawable()) return;
     DrawGrid(dc, P);
     DrawAxisLabels(dc);
@@ -221,30 +222,40 @@ void CZephGraph::DrawRhCurves(QPainter& dc, double P) {
     dc.setPen(QPen(Qt::black));
 }
 
-void CZephGraph::DrawProcessLine(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t1,
-                                 double x1, double t2, double x2) {
-    if (!Drawable() || !InRange(t1, x1) || !InRange(t2, x2)) return;
+void CZephGraph::DrawLineMark(QPainter& dc, QPoint from, QPoint to) {
     dc.save();
     dc.setRenderHint(QPainter::Antialiasing, true);
     dc.setPen(HairlinePen(QColor(0, 0, 255)));
-    dc.drawLine(ToLogical(origin, scaleX, scaleY, t1, x1),
-                ToLogical(origin, scaleX, scaleY, t2, x2));
+    dc.drawLine(from, to);
     dc.restore();
 }
 
-void CZephGraph::DrawPoint(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t, double x,
-                           int number) {
-    if (!Drawable() || !InRange(t, x)) return;
-    const QPoint p = ToLogical(origin, scaleX, scaleY, t, x);
+void CZephGraph::DrawPointMark(QPainter& dc, const SheetFont& font, QPoint p, int number) {
     dc.save();
     dc.setRenderHint(QPainter::Antialiasing, true);
     dc.setPen(WidePen(QColor(255, 0, 0), 3, dc.transform()));
     dc.setBrush(Qt::NoBrush);
     dc.drawEllipse(QRectF(QPointF(p.x() - 6, p.y() - 7), QPointF(p.x() + 6, p.y() + 7)));
+    sheet::DrawText(dc, font, QPoint(p.x() + 6, p.y() - 2), QString::number(number), Qt::black);
+    dc.restore();
+}
+
+SheetFont CZephGraph::PointFont() {
+    return SheetFont(sheet::ArialFont(), 30);
+}
+
+void CZephGraph::DrawProcessLine(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t1,
+                                 double x1, double t2, double x2) {
+    if (!Drawable() || !InRange(t1, x1) || !InRange(t2, x2)) return;
+    DrawLineMark(dc, ToLogical(origin, scaleX, scaleY, t1, x1),
+                 ToLogical(origin, scaleX, scaleY, t2, x2));
+}
+
+void CZephGraph::DrawPoint(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t, double x,
+                           int number) {
+    if (!Drawable() || !InRange(t, x)) return;
     // One font for every marker of the repaint: measuring a font costs more
     // than drawing the marker.
-    if (!m_pointFont) m_pointFont = std::make_unique<SheetFont>(sheet::ArialFont(), 30);
-    sheet::DrawText(dc, *m_pointFont, QPoint(p.x() + 6, p.y() - 2), QString::asprintf("%d", number),
-                    Qt::black);
-    dc.restore();
+    if (!m_pointFont) m_pointFont = std::make_unique<SheetFont>(PointFont());
+    DrawPointMark(dc, *m_pointFont, ToLogical(origin, scaleX, scaleY, t, x), number);
 }

@@ -42,10 +42,17 @@ class CZephGraph {
     CZephGraph(double maxDb, double minDb, double maxXi, double minXi);
     virtual ~CZephGraph();
 
+    // Computes ScaleX, ScaleY, Origin and Frame for the range; DrawChart
+    // does this first.
+    void SetUpMapping();
     // Sets the mapping for the target rectangle client (device pixels) and
     // draws the background chart at total pressure P (hPa). A range the
     // chart cannot show (see IsDrawableRange) leaves a plain white sheet.
     void DrawChart(QPainter& dc, const QRect& client, double P);
+    // True when the range gives a usable chart (IsDrawableRange).
+    bool Drawable() const;
+    // True when the state lies inside the range, edges included.
+    bool InRange(double t, double x) const;
     // One state-point marker (t °C, x kg/kg) with its number; nothing
     // outside the range.
     void DrawPoint(QPainter& dc, QPoint origin, int scaleX, int scaleY, double t, double x,
@@ -74,6 +81,14 @@ class CZephGraph {
     // top-right one.
     static QTransform SheetTransform(const QRect& client);
 
+    // A process line between two logical positions and a state-point
+    // marker (red ring and its number in font) at one, through the logical
+    // mapping set on dc; DrawProcessLine and DrawPoint draw with these.
+    static void DrawLineMark(QPainter& dc, QPoint from, QPoint to);
+    static void DrawPointMark(QPainter& dc, const sheet::SheetFont& font, QPoint p, int number);
+    // The font of the point numbers.
+    static sheet::SheetFont PointFont();
+
     double MaxDb;
     double MinDb;
     double MaxXi;
@@ -87,8 +102,6 @@ class CZephGraph {
     // The font of the point numbers, made by the first marker drawn.
     std::unique_ptr<sheet::SheetFont> m_pointFont;
 
-    bool Drawable() const;
-    bool InRange(double t, double x) const;
     void DrawGrid(QPainter& dc, double P);
     void DrawAxisLabels(QPainter& dc);
     void DrawRhCurves(QPainter& dc, double P);

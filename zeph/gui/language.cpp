@@ -12,6 +12,7 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include "chart/chartfonts.h"
 #include "gui/ui.h"
 #include "resources/appicon.h"
 

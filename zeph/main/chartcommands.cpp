@@ -13,7 +13,7 @@
 #include <iterator>
 
 #include "chart/chartpage.h"
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"
@@ -130,7 +130,7 @@ void CZephDlgJ::PrintChart() {
         zeph::ShowMessage(QStringLiteral("印刷を開始できませんでした。"), zeph::MsgIcon::Stop);
         return;
     }
-    PaintChartPage(painter, QRect(0, 0, printer.width(), printer.height()), *m_Graph,
-                   {name, QDate::currentDate()});
+    PaintChartPage(painter, QRect(0, 0, printer.width(), printer.height()), *m_run,
+                   m_Graph->Options(), {name, QDate::currentDate()});
     painter.end();
 }

@@ -3,19 +3,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageWriter>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <cstdint>
 #include <functional>
 #include <span>
 
-#include "chart/chartpage.h"
-#include "chart/staticgraph.h"
+#include "chart/chartpicture.h"
 #include "gui/fileui.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"
@@ -23,28 +19,10 @@
 #include "tolvex/stdiofile.h"
 
 // Pictures of the chart: the 16-colour bitmap named after the system, and
-// the PNG and PDF export.
+// the PNG and PDF export, drawn by the chart library as a windowless caller
+// gets them.
 
 namespace {
-
-// Resolution of the PDF's device units: one unit is one screen pixel of a
-// 96-dpi desktop, so the chart's one-pixel lines print 0.26 mm wide.
-constexpr int kPdfDpi = 96;
-
-// The chart's client as drawn now, at scale × its device pixels; painting
-// coordinates stay the widget's.
-QImage ChartImage(CStaticGraph& chart, double scale) {
-    const QSize size = chart.contentsRect().size();
-    const qreal ratio = chart.devicePixelRatioF() * scale;
-    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    chart.PaintChart(painter, QRect(QPoint(0, 0), size));
-    return image;
-}
 
 // A file name from the system name: a '/' cannot point into another folder.
 QString FileNameOf(const QString& name, const QString& extension) {
@@ -77,30 +55,13 @@ QString SaveRendered(const QString& path, const std::function<QString(QIODevice&
 }
 
 QString SavePng(const QImage& image, const QString& path) {
-    return SaveRendered(path, [&image](QIODevice& device) {
-        QImageWriter writer(&device, "png");
-        return writer.write(image) ? QString() : writer.errorString();
-    });
+    return SaveRendered(path, [&image](QIODevice& device) { return WriteChartPng(device, image); });
 }
 
-// One A4 landscape page laid out as a printed one (PaintChartPage), drawn
-// as vectors.
-QString SavePdf(CStaticGraph& chart, const QString& name, const QString& path) {
+QString SavePdf(const CZephRun& run, const ChartOptions& options, const QString& name,
+                const QString& path) {
     return SaveRendered(path, [&](QIODevice& device) {
-        QPdfWriter pdf(&device);
-        pdf.setResolution(kPdfDpi);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        pdf.setTitle(name);
-        pdf.setCreator(zeph::AppTitle());
-        QPainter painter;
-        if (!painter.begin(&pdf)) {
-            return QStringLiteral("the PDF page could not be started");
-        }
-        PaintChartPage(painter, QRect(0, 0, pdf.width(), pdf.height()), chart,
-                       {name, QDate::currentDate()});
-        painter.end();
-        return QString();
+        return WriteChartPdf(device, run, options, {name, QDate::currentDate()}, zeph::AppTitle());
     });
 }
 
@@ -112,7 +73,8 @@ void CZephDlgJ::SaveChartBitmap() {
     }
     UpdateData(true);
     const QString name = m_run->SystemNameOr(m_strSystem);
-    QImage image = ChartImage(*m_Graph, 1.0);
+    QImage image = ChartPicture(*m_run, m_Graph->Options(), m_Graph->contentsRect().size(),
+                                m_Graph->devicePixelRatioF());
     if (image.isNull()) {
         zeph::ShowMessage(QStringLiteral("グラフの表示領域がないため、画像を保存できません。"),
                           zeph::MsgIcon::Stop);
@@ -159,9 +121,12 @@ void CZephDlgJ::ExportChartPicture() {
         const QString suffix = QFileInfo(*chosen).suffix().toLower();
         QString error;
         if (suffix == QLatin1String("png")) {
-            error = SavePng(ChartImage(*m_Graph, 2.0), *chosen);
+            error = SavePng(
+                ChartExportPicture(*m_run, m_Graph->Options(), m_Graph->contentsRect().size(),
+                                   m_Graph->devicePixelRatioF()),
+                *chosen);
         } else if (suffix == QLatin1String("pdf")) {
-            error = SavePdf(*m_Graph, name, *chosen);
+            error = SavePdf(*m_run, m_Graph->Options(), name, *chosen);
         } else {
             zeph::ShowMessage(
                 QStringLiteral("ファイル名の拡張子を .png または .pdf にして下さい。"),

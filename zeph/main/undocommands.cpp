@@ -12,8 +12,8 @@
 #include <utility>
 
 #include "capacity/autoeqcresultdlg.h"
-#include "chart/staticgraph.h"
 #include "gui/fieldedit.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/commandnames.h"
 #include "main/zephdlgj.h"

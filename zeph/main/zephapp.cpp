@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "chart/chartfonts.h"
 #include "main/rundocument.h"
 #include "main/zephdlgj.h"
 #include "resources/appicon.h"

@@ -18,12 +18,13 @@
 #include <cmath>
 
 #include "capacity/autoeqcresultdlg.h"
-#include "chart/staticgraph.h"
+#include "chart/chartfonts.h"
 #include "corvo/corvofunction.h"
 #include "dialogs/fieldranges.h"
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
 #include "gui/language.h"
+#include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/commandnames.h"
 #include "main/rundocument.h"

@@ -9,9 +9,4 @@ namespace zeph {
 // from 16 to 256 px.
 QIcon AppIcon();
 
-// Font families the program asks for by their traditional names, mapped to
-// the metrically close fonts installed on this desktop. Safe to call more
-// than once.
-void InstallFontSubstitutes();
-
 }  // namespace zeph

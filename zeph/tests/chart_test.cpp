@@ -14,8 +14,8 @@
 #include <functional>
 #include <limits>
 
-#include "chart/staticgraph.h"
 #include "chart/zephgraph.h"
+#include "gui/staticgraph.h"
 #include "run/zephrun.h"
 #include "scoped_locale.h"
 

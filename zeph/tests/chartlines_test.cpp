@@ -19,9 +19,9 @@
 
 #include "chart/chartfamilies.h"
 #include "chart/chartpage.h"
-#include "chart/staticgraph.h"
 #include "chart/zephgraph.h"
 #include "corvo/corvoapp.h"
+#include "gui/staticgraph.h"
 #include "maindlgtest.h"
 #include "run/zephrun.h"
 
@@ -352,7 +352,8 @@ void ChartLinesTest::printedPageCarriesTheTitleBlock() {
     TextRecorder page;
     {
         QPainter painter(&page);
-        PaintChartPage(painter, QRect(0, 0, page.width(), page.height()), *rig.dlg->m_Graph,
+        PaintChartPage(painter, QRect(0, 0, page.width(), page.height()), rig.dlg->Run(),
+                       rig.dlg->m_Graph->Options(),
                        {QStringLiteral("空調機 AC-1"), QDate(2026, 12, 7)});
     }
     const QStringList block = {

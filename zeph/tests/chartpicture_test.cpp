@@ -13,6 +13,7 @@
 #include <span>
 #include <vector>
 
+#include "chart/chartpicture.h"
 #include "file_size_limit.h"
 #include "maindlgtest.h"
 #include "tolvex/bitmap.h"
@@ -64,6 +65,7 @@ class ChartPictureTest : public QObject {
     void bitmapHoldsTheChartAndTheSystemName();
     void exportWritesTheChosenFormat_data();
     void exportWritesTheChosenFormat();
+    void exportedPngIsTheLibrarysPicture();
     void exportReportsWhatItCannotWriteAndAsksAgain();
     void longSystemNameSavesUnderItsDefaultName_data();
     void longSystemNameSavesUnderItsDefaultName();
@@ -184,6 +186,27 @@ void ChartPictureTest::exportWritesTheChosenFormat() {
         static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b"));
         QCOMPARE(QString::fromLatin1(bytes).count(page), 1);
     }
+}
+
+// The window exports what the chart library draws for the run, the families
+// shown in the window and the size of the chart on the screen.
+void ChartPictureTest::exportedPngIsTheLibrarysPicture() {
+    MainDialogRig rig;
+    rig.AddPoint(QStringLiteral("20"), QStringLiteral("50"));
+    rig.AddPoint(QStringLiteral("30"), QStringLiteral("60"));
+    rig.RunCommand(CZephDlgJ::ID_SHOW_WETBULB);
+    const QString path = m_documents + QStringLiteral("/chart.png");
+    rig.ui.fileAnswers << path;
+    rig.RunCommand(CZephDlgJ::ID_EXPORT_PICTURE);
+    rig.RunCommand(CZephDlgJ::ID_SHOW_WETBULB);  // shown again for the next test
+
+    const CStaticGraph& chart = *rig.dlg->m_Graph;
+    const ChartOptions withoutWetBulb{{true, false, true, true, true}};
+    const QImage drawn = ChartExportPicture(rig.dlg->Run(), withoutWetBulb,
+                                            chart.contentsRect().size(), chart.devicePixelRatioF());
+    QImage saved = QImage(path).convertToFormat(drawn.format());
+    saved.setDevicePixelRatio(drawn.devicePixelRatio());  // a PNG holds pixels only
+    QCOMPARE(saved, drawn);
 }
 
 void ChartPictureTest::exportReportsWhatItCannotWriteAndAsksAgain() {

@@ -23,6 +23,11 @@ class FileUiTest : public QObject {
 void FileUiTest::desktopSaveDialogStartsAtTheProposalAndFollowsTheType() {
     QTemporaryDir folderDir;
     const QString folder = folderDir.path();
+    // Qt's own dialog reads a typed name against the working directory too:
+    // a folder "chart" there (as in the build tree) would be taken.
+    const QString working = QDir::currentPath();
+    QDir::setCurrent(folder);
+    auto back = qScopeGuard([&working] { QDir::setCurrent(working); });
     zeph::FileDialogRequest request;
     request.proposedPath = folder + QStringLiteral("/System 1.png");
     request.defaultSuffix = QStringLiteral("png");

@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 #include "main/zephdlgj.h"
 #include "run/zephrun.h"
 #include "scriptedui.h"

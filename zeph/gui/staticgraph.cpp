@@ -1,4 +1,4 @@
-#include "chart/staticgraph.h"
+#include "gui/staticgraph.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -7,7 +7,6 @@
 
 #include "chart/chartreadout.h"
 #include "run/zephrun.h"
-#include "tolvex/checkdata.h"
 
 CStaticGraph::CStaticGraph(const CZephRun& run, QWidget* parent) : QFrame(parent), m_run(run) {
     setObjectName(QStringLiteral("5037"));
@@ -27,50 +26,15 @@ const ViewRange& CStaticGraph::Range() const {
 }
 
 double CStaticGraph::Pressure() const {
-    return tolvex::CAtof(m_run.State().pressureText.toUtf8().constData());
+    return ChartPressure(m_run.State());
 }
 
 void CStaticGraph::PaintChart(QPainter& painter, const QRect& client) {
-    CZephGraph graph(Range().maxDb, Range().minDb, Range().maxXi, Range().minXi);
-    graph.DrawChart(painter, client, Pressure());
-    ScaleX = graph.ScaleX;
-    ScaleY = graph.ScaleY;
-    Origin = graph.Origin;
-    Frame = graph.Frame;
-
-    // The families depend on the view only, not on the size of the target.
-    const FamilyView view{Range().maxDb, Range().minDb, Range().maxXi,
-                          Range().minXi, Pressure(),    m_run.State().unitMode,
-                          Origin,        ScaleX,        ScaleY};
-    if (!m_familiesBuilt || !(view == m_familyView)) {
-        m_familyGeometry = BuildFamilyGeometry(view);
-        m_familyView = view;
-        m_familiesBuilt = true;
-    }
-    if (!client.isEmpty()) DrawFamilies(painter, m_familyGeometry, Families);
-
-    // Each point's lines before its own marker; later points over earlier.
-    for (const CZephData& record : m_run.State().points) {
-        const CZephData point = record;
-        switch (static_cast<int>(point.Style)) {
-            case 0:
-                graph.DrawProcessLine(painter, Origin, ScaleX, ScaleY, point.Db, point.Xi,
-                                      point.Db1, point.Xi1);
-                break;
-            case 1:
-                graph.DrawProcessLine(painter, Origin, ScaleX, ScaleY, point.Db, point.Xi,
-                                      point.Db1, point.Xi1);
-                graph.DrawProcessLine(painter, Origin, ScaleX, ScaleY, point.Db, point.Xi,
-                                      point.Db2, point.Xi2);
-                break;
-            case 2:
-                break;
-            default:
-                continue;  // a record the chart does not draw
-        }
-        graph.DrawPoint(painter, Origin, ScaleX, ScaleY, point.Db, point.Xi, point.N);
-    }
-    painter.resetTransform();
+    const ChartMapping mapping = m_renderer.Paint(painter, client, m_run.State(), Options());
+    ScaleX = mapping.scaleX;
+    ScaleY = mapping.scaleY;
+    Origin = mapping.origin;
+    Frame = mapping.frame;
 }
 
 void CStaticGraph::paintEvent(QPaintEvent* /*event*/) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "chart/chartfamilies.h"
+#include "chart/chartrenderer.h"
 #include "chart/zephgraph.h"
 #include "corvo/zephdata.h"
 
@@ -22,7 +23,9 @@ struct ViewRange;
 // they changed; it owns neither the points nor the range. A left click is matched
 // against the plotted markers and reported with pointsHit(); other buttons
 // and the context-menu request go on to the parent. Moving the mouse over
-// the sheet reports the state under it with readoutChanged().
+// the sheet reports the state under it with readoutChanged(). The drawing
+// is the chart library's (CChartRenderer), the same as every picture of the
+// chart.
 class CStaticGraph : public QFrame {
     Q_OBJECT
 
@@ -36,6 +39,8 @@ class CStaticGraph : public QFrame {
 
     // The line families drawn beneath the points.
     ChartFamilies Families;
+    // What the chart shows besides the run, for pictures of it.
+    ChartOptions Options() const { return {Families}; }
 
     // Copies of the chart's mapping after the last paint (zero before it).
     int ScaleX = 0;
@@ -91,10 +96,7 @@ class CStaticGraph : public QFrame {
     std::optional<QPointF> LogicalAt(QPoint pos) const;
     void ShowReadout(const QString& text);
 
-    // The families of the last view they were computed for.
-    FamilyView m_familyView;
-    FamilyGeometry m_familyGeometry;
-    bool m_familiesBuilt = false;
+    CChartRenderer m_renderer;
     QString m_readout;
     // Where the mouse rests over the chart (nothing once it left).
     std::optional<QPoint> m_mousePos;
