@@ -857,6 +857,80 @@
         <source>大気圧には正の数値 (hPa) を入力して下さい。</source>
         <translation>Enter a positive number (hPa) for the atmospheric pressure.</translation>
     </message>
+    <message>
+        <source>エンタルピ線</source>
+        <translation>Enthalpy Lines</translation>
+    </message>
+    <message>
+        <source>湿球温度線</source>
+        <translation>Wet-Bulb Lines</translation>
+    </message>
+    <message>
+        <source>比容積線</source>
+        <translation>Specific Volume Lines</translation>
+    </message>
+    <message>
+        <source>相対湿度の値</source>
+        <translation>Relative Humidity Values</translation>
+    </message>
+    <message>
+        <source>SHF スケール</source>
+        <translation>SHF Scale</translation>
+    </message>
+    <message>
+        <source>線図の表示</source>
+        <translation>Chart Display</translation>
+    </message>
+    <message>
+        <source>印刷を開始できませんでした。</source>
+        <translation>Printing could not be started.</translation>
+    </message>
+    <message>
+        <source>グラフの表示領域がないため、画像を保存できません。</source>
+        <translation>The chart has no drawing area, so no image can be saved.</translation>
+    </message>
+    <message>
+        <source>画像ファイルに保存</source>
+        <translation>Save as Image File</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF 文書 (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>ファイル名の拡張子を .png または .pdf にして下さい。</source>
+        <translation>Give the file name the extension .png or .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>CZephGraph</name>
+    <message>
+        <source>温度 （℃）</source>
+        <translation>Dry bulb (°C)</translation>
+    </message>
+    <message>
+        <source>絶対湿度 (Kg/Kg)(DA)</source>
+        <translation>Humidity ratio (kg/kg DA)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPage</name>
+    <message>
+        <source>大気圧 %1 hPa</source>
+        <translation>Pressure %1 hPa</translation>
+    </message>
+    <message>
+        <source>日付 %1</source>
+        <translation>Date %1</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
 </context>
 <context>
     <name>zeph::CDesktopUserInterface</name>
