@@ -38,7 +38,7 @@ double OrDefault(double v, double fallback) {
 }  // namespace
 
 CAutoEQCDlg::CAutoEQCDlg(const EqcConditions& conditions, CDialogHost* host, QWidget* parent)
-    : CProcessDlg(IDD, QStringLiteral("EQC ダイアログ"), host, parent), Conditions(conditions) {
+    : CProcessDlg(IDD, tr("EQC ダイアログ"), host, parent), Conditions(conditions) {
     BuildControls();
     Prefill();
     ConnectLiveHandlers();
@@ -50,37 +50,37 @@ void CAutoEQCDlg::BuildControls() {
     auto* top = new QGridLayout;
     auto field = [this, top](int row, int column, const char* label, int id) {
         QLineEdit* edit = MakeEdit(id);
-        QLabel* text = MakeLabel(QString::fromUtf8(label));
+        QLabel* text = MakeLabel(tr(label));
         text->setBuddy(edit);
         top->addWidget(text, row, column);
         top->addWidget(edit, row, column + 1);
         return edit;
     };
-    field(0, 0, "部屋名など", IDC_ROOM_NAME);
-    field(1, 0, "床面積 (m2)", IDC_FLOOR_AREA);
-    field(1, 2, "天井高 (m)", IDC_CEILING);
+    field(0, 0, QT_TR_NOOP("部屋名など"), IDC_ROOM_NAME);
+    field(1, 0, QT_TR_NOOP("床面積 (m2)"), IDC_FLOOR_AREA);
+    field(1, 2, QT_TR_NOOP("天井高 (m)"), IDC_CEILING);
     m_system = new QComboBox(this);
     m_system->setObjectName(QString::number(IDC_SYSTEM));
-    m_system->addItems({QStringLiteral("単純冷却サイクル"), QStringLiteral("バイパス制御")});
-    top->addWidget(MakeLabel(QStringLiteral("システム")), 2, 0);
+    m_system->addItems({tr("単純冷却サイクル"), tr("バイパス制御")});
+    top->addWidget(MakeLabel(tr("システム")), 2, 0);
     top->addWidget(m_system, 2, 1);
-    field(2, 2, "外気量 (m3/h)", IDC_OA_FLOW);
+    field(2, 2, QT_TR_NOOP("外気量 (m3/h)"), IDC_OA_FLOW);
 
     // Outdoor and room air: the dry bulb, and the wet bulb or the relative
     // humidity, whichever the radio button makes editable.
     auto airGroup = [this](const char* title, const char* dbLabel, int db, int wb, int byWb,
                            const char* wbLabel, int rh, int byRh, const char* rhLabel) {
-        auto* group = new QGroupBox(QString::fromUtf8(title), this);
+        auto* group = new QGroupBox(tr(title), this);
         auto* grid = new QGridLayout(group);
         QLineEdit* dbEdit = MakeEdit(db);
-        QLabel* dbText = MakeLabel(QString::fromUtf8(dbLabel));
+        QLabel* dbText = MakeLabel(tr(dbLabel));
         dbText->setBuddy(dbEdit);
         grid->addWidget(dbText, 0, 0);
         grid->addWidget(dbEdit, 0, 1);
-        QRadioButton* wbRadio = MakeRadio(byWb, QString::fromUtf8(wbLabel));
+        QRadioButton* wbRadio = MakeRadio(byWb, tr(wbLabel));
         grid->addWidget(wbRadio, 1, 0);
         grid->addWidget(MakeEdit(wb), 1, 1);
-        QRadioButton* rhRadio = MakeRadio(byRh, QString::fromUtf8(rhLabel));
+        QRadioButton* rhRadio = MakeRadio(byRh, tr(rhLabel));
         grid->addWidget(rhRadio, 2, 0);
         grid->addWidget(MakeEdit(rh), 2, 1);
         auto* buttons = new QButtonGroup(group);
@@ -89,16 +89,18 @@ void CAutoEQCDlg::BuildControls() {
         wbRadio->setChecked(true);
         return group;
     };
-    QGroupBox* outdoor = airGroup("外気", "外気（ＤＢ）（℃）", IDC_OA_DB, IDC_OA_WB, IDC_OA_BY_WB,
-                                  "（ＷＢ）（℃）", IDC_OA_RH, IDC_OA_BY_RH, "（ＲＨ）（％）");
-    QGroupBox* room = airGroup("室内", "室内（ＤＢ）（℃）", IDC_ROOM_DB, IDC_ROOM_WB,
-                               IDC_ROOM_BY_WB, "（ＷＢ）", IDC_ROOM_RH, IDC_ROOM_BY_RH, "（ＲＨ）");
+    QGroupBox* outdoor = airGroup(QT_TR_NOOP("外気"), QT_TR_NOOP("外気（ＤＢ）（℃）"), IDC_OA_DB,
+                                  IDC_OA_WB, IDC_OA_BY_WB, QT_TR_NOOP("（ＷＢ）（℃）"), IDC_OA_RH,
+                                  IDC_OA_BY_RH, QT_TR_NOOP("（ＲＨ）（％）"));
+    QGroupBox* room = airGroup(QT_TR_NOOP("室内"), QT_TR_NOOP("室内（ＤＢ）（℃）"), IDC_ROOM_DB,
+                               IDC_ROOM_WB, IDC_ROOM_BY_WB, QT_TR_NOOP("（ＷＢ）"), IDC_ROOM_RH,
+                               IDC_ROOM_BY_RH, QT_TR_NOOP("（ＲＨ）"));
     auto* air = new QHBoxLayout;
     air->addWidget(outdoor);
     air->addWidget(room);
 
     // Loads: total, sensible (each with its unit) and the SHF they give.
-    auto* loadsBox = new QGroupBox(QStringLiteral("負荷"), this);
+    auto* loadsBox = new QGroupBox(tr("負荷"), this);
     auto* loads = new QGridLayout(loadsBox);
     const struct {
         const char* label;
@@ -107,17 +109,19 @@ void CAutoEQCDlg::BuildControls() {
         int shf;
         const char* shfLabel;
     } pairs[] = {
-        {"最大 全熱", IDC_MAX_TOTAL, IDC_UNIT_MAX_TOTAL, 0, nullptr},
-        {"最大 顕熱", IDC_MAX_SENSIBLE, IDC_UNIT_MAX_SENSIBLE, IDC_MAX_SHF, "最大 SHF"},
-        {"最小 全熱", IDC_MIN_TOTAL, IDC_UNIT_MIN_TOTAL, 0, nullptr},
-        {"最小 顕熱", IDC_MIN_SENSIBLE, IDC_UNIT_MIN_SENSIBLE, IDC_MIN_SHF, "最小 SHF"},
+        {QT_TR_NOOP("最大 全熱"), IDC_MAX_TOTAL, IDC_UNIT_MAX_TOTAL, 0, nullptr},
+        {QT_TR_NOOP("最大 顕熱"), IDC_MAX_SENSIBLE, IDC_UNIT_MAX_SENSIBLE, IDC_MAX_SHF,
+         QT_TR_NOOP("最大 SHF")},
+        {QT_TR_NOOP("最小 全熱"), IDC_MIN_TOTAL, IDC_UNIT_MIN_TOTAL, 0, nullptr},
+        {QT_TR_NOOP("最小 顕熱"), IDC_MIN_SENSIBLE, IDC_UNIT_MIN_SENSIBLE, IDC_MIN_SHF,
+         QT_TR_NOOP("最小 SHF")},
     };
     int column = 0;
     int row = 0;
     for (const auto& p : pairs) {
         QLineEdit* edit = MakeEdit(p.id);
         edit->setAlignment(Qt::AlignRight);
-        QLabel* text = MakeLabel(QString::fromUtf8(p.label));
+        QLabel* text = MakeLabel(tr(p.label));
         text->setBuddy(edit);
         loads->addWidget(text, row, column);
         loads->addWidget(edit, row, column + 1);
@@ -127,7 +131,7 @@ void CAutoEQCDlg::BuildControls() {
             QLineEdit* shf = MakeEdit(p.shf);
             shf->setReadOnly(true);
             shf->setFocusPolicy(Qt::NoFocus);
-            loads->addWidget(MakeLabel(QString::fromUtf8(p.shfLabel)), row, column);
+            loads->addWidget(MakeLabel(tr(p.shfLabel)), row, column);
             loads->addWidget(shf, row, column + 1);
             column = 0;
             ++row;
@@ -137,24 +141,24 @@ void CAutoEQCDlg::BuildControls() {
     auto* coil = new QGridLayout;
     auto coilField = [this, coil](int column, const char* label, int id) {
         QLineEdit* edit = MakeEdit(id);
-        QLabel* text = MakeLabel(QString::fromUtf8(label));
+        QLabel* text = MakeLabel(tr(label));
         text->setBuddy(edit);
         coil->addWidget(text, 0, column);
         coil->addWidget(edit, 1, column);
     };
     // The value is in mb (hPa), as in the main window's pressure box.
-    coilField(0, "大気圧 (mb)", IDC_PRESSURE);
-    coilField(1, "Ｃ．Ｆ", IDC_CF);
-    coilField(2, "換気回数 (N/H)", IDC_AIR_CHANGES);
-    coilField(3, "吹出温度 (℃)", IDC_SUPPLY_TEMP);
+    coilField(0, QT_TR_NOOP("大気圧 (mb)"), IDC_PRESSURE);
+    coilField(1, QT_TR_NOOP("Ｃ．Ｆ"), IDC_CF);
+    coilField(2, QT_TR_NOOP("換気回数 (N/H)"), IDC_AIR_CHANGES);
+    coilField(3, QT_TR_NOOP("吹出温度 (℃)"), IDC_SUPPLY_TEMP);
 
     QPushButton* ok = MakeButton(IDC_OK, QStringLiteral("OK"));
-    QPushButton* cancel = MakeButton(IDC_CANCEL, QStringLiteral("キャンセル"));
+    QPushButton* cancel = MakeButton(IDC_CANCEL, tr("キャンセル"));
     connect(ok, &QPushButton::clicked, this, &CAutoEQCDlg::OnOK);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(
-        MakeLabel(QStringLiteral("入力ボックスの移動は、Tab / Shift+ Tab をお使いください。")), 1);
+    buttons->addWidget(MakeLabel(tr("入力ボックスの移動は、Tab / Shift+ Tab をお使いください。")),
+                       1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 

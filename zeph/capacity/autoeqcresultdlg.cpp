@@ -19,7 +19,7 @@ namespace {
 class CResultWindow : public CProcessDlg {
   public:
     CResultWindow(CDialogHost* host, QWidget* parent)
-        : CProcessDlg(CAutoEQC_ResultDlg::IDD, QStringLiteral("空調機選定ダイアログ"), host,
+        : CProcessDlg(CAutoEQC_ResultDlg::IDD, CAutoEQC_ResultDlg::tr("空調機選定ダイアログ"), host,
                       parent) {}
 
     QLabel* Field(int id) {
@@ -30,7 +30,7 @@ class CResultWindow : public CProcessDlg {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return label;
     }
-    QLabel* Text(const char* text) { return MakeLabel(QString::fromUtf8(text)); }
+    QLabel* Text(const char* text) { return MakeLabel(CAutoEQC_ResultDlg::tr(text)); }
     QPushButton* Button(int id, const QString& text) { return MakeButton(id, text); }
 
   protected:
@@ -111,18 +111,18 @@ void CAutoEQC_ResultDlg::Create() {
         int second;
         const char* secondUnit;
     } rows[] = {
-        {"空調機容量（全熱）", IDC_TOTAL_KCAL, "(Kcal/h) /", IDC_TOTAL_KW, "(kW)"},
-        {"（顕熱）", IDC_SENSIBLE_KCAL, "(Kcal/h) /", IDC_SENSIBLE_KW, "(kW)"},
-        {"外気負荷", IDC_OA_LOAD_KCAL, "(Kcal/h) /", IDC_OA_LOAD_KW, "(kW)"},
-        {"送風機負荷", IDC_FAN_KCAL, "(Kcal/h) /", IDC_FAN_KW, "(kW)"},
-        {"再熱(負荷補正）", IDC_CORRECTION_REHEAT_KW, "(kW)", 0, nullptr},
-        {"システム再熱量", IDC_SYSTEM_REHEAT_KW, "(kW)", 0, nullptr},
-        {"全送風量", IDC_TOTAL_AIRFLOW, "(CMH)", 0, nullptr},
-        {"ﾊﾞｲﾊﾟｽ送風量", IDC_BYPASS1, "～", IDC_BYPASS2, "(CMH)"},
-        {"コイル通過風量", IDC_COIL_MAX, "～", IDC_COIL_MIN, "(CMH)"},
-        {"外気量", IDC_OA_FLOW, "(CMH)", 0, nullptr},
-        {"換気回数", IDC_AIR_CHANGES, "(N/H)", 0, nullptr},
-        {"吹出空気温度", IDC_SUPPLY_DB, "(℃)", 0, nullptr},
+        {QT_TR_NOOP("空調機容量（全熱）"), IDC_TOTAL_KCAL, "(Kcal/h) /", IDC_TOTAL_KW, "(kW)"},
+        {QT_TR_NOOP("（顕熱）"), IDC_SENSIBLE_KCAL, "(Kcal/h) /", IDC_SENSIBLE_KW, "(kW)"},
+        {QT_TR_NOOP("外気負荷"), IDC_OA_LOAD_KCAL, "(Kcal/h) /", IDC_OA_LOAD_KW, "(kW)"},
+        {QT_TR_NOOP("送風機負荷"), IDC_FAN_KCAL, "(Kcal/h) /", IDC_FAN_KW, "(kW)"},
+        {QT_TR_NOOP("再熱(負荷補正）"), IDC_CORRECTION_REHEAT_KW, "(kW)", 0, nullptr},
+        {QT_TR_NOOP("システム再熱量"), IDC_SYSTEM_REHEAT_KW, "(kW)", 0, nullptr},
+        {QT_TR_NOOP("全送風量"), IDC_TOTAL_AIRFLOW, "(CMH)", 0, nullptr},
+        {QT_TR_NOOP("ﾊﾞｲﾊﾟｽ送風量"), IDC_BYPASS1, QT_TR_NOOP("～"), IDC_BYPASS2, "(CMH)"},
+        {QT_TR_NOOP("コイル通過風量"), IDC_COIL_MAX, QT_TR_NOOP("～"), IDC_COIL_MIN, "(CMH)"},
+        {QT_TR_NOOP("外気量"), IDC_OA_FLOW, "(CMH)", 0, nullptr},
+        {QT_TR_NOOP("換気回数"), IDC_AIR_CHANGES, "(N/H)", 0, nullptr},
+        {QT_TR_NOOP("吹出空気温度"), IDC_SUPPLY_DB, "(℃)", 0, nullptr},
     };
     int row = 0;
     for (const auto& r : rows) {

@@ -1,5 +1,6 @@
 #include "chart/chartpage.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -13,6 +14,10 @@
 
 namespace {
 
+// The title block's texts are the Japanese interface's and the sources of
+// their translations (context ChartPage); the table's columns stay as they
+// are.
+
 // The title block's share of the page width at least, and the gap between
 // the chart and the block (a fraction of the page height).
 constexpr double kBlockShare = 0.28;
@@ -25,12 +30,15 @@ QStringList TitleBlockLines(const RunState& run, const ChartPageInfo& info) {
     const double factor = si ? CCorvoFunction().CALWKJ(2) : 1.0;
     QStringList lines;
     lines << info.system;
-    lines << QStringLiteral("大気圧 ") + run.pressureText.trimmed() + QStringLiteral(" hPa");
-    lines << QStringLiteral("日付 ") + info.date.toString(QStringLiteral("yyyy/MM/dd"));
+    lines << QCoreApplication::translate("ChartPage", "大気圧 %1 hPa")
+                 .arg(run.pressureText.trimmed());
+    lines << QCoreApplication::translate("ChartPage", "日付 %1")
+                 .arg(info.date.toString(QStringLiteral("yyyy/MM/dd")));
     lines << QString();
     lines << QStringLiteral("No.  DB ℃  RH %  WB ℃  h ") +
                  (si ? QStringLiteral("kJ/kg(DA)") : QStringLiteral("kcal/kg(DA)")) +
-                 QStringLiteral("  x kg/kg(DA)  名称");
+                 QStringLiteral("  x kg/kg(DA)  ") +
+                 QCoreApplication::translate("ChartPage", "名称");
     for (const CZephData& p : run.points) {
         const int style = static_cast<int>(p.Style);
         if (style < 0 || style > 2) continue;  // a record the chart does not draw

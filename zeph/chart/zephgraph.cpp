@@ -1,6 +1,7 @@
 #include "chart/zephgraph.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
@@ -167,7 +168,7 @@ void CZephGraph::DrawAxisLabels(QPainter& dc) {
     dc.setRenderHint(QPainter::Antialiasing, true);
 
     sheet::DrawText(dc, font, QPoint((Frame.right - Frame.left) / 2, Frame.top + 40),
-                    QStringLiteral("温度 （℃）"), ink);
+                    QCoreApplication::translate("CZephGraph", "温度 （℃）"), ink);
     for (int i = 0; i <= n; ++i) {
         if (i % 5 != 0) continue;
         const double t = MinDb + i;
@@ -176,7 +177,7 @@ void CZephGraph::DrawAxisLabels(QPainter& dc) {
                         ink);
     }
     sheet::DrawText(dc, font, QPoint(Frame.right - 220, Frame.bottom - 30),
-                    QStringLiteral("絶対湿度 (Kg/Kg)(DA)"), ink);
+                    QCoreApplication::translate("CZephGraph", "絶対湿度 (Kg/Kg)(DA)"), ink);
     for (int i = 1; i <= N; ++i) {
         if (i % 5 != 0) continue;
         const double x = MinXi + i / 1000.0;

@@ -27,9 +27,7 @@ constexpr const char* kEnglishCatalog = ":/i18n/zeph_en.qm";
 constexpr const char* kSettingsOwner = "Zeph";
 constexpr const char* kSettingsKey = "language";
 
-// The Japanese interface's font: a traditional Japanese dialog font, which
-// InstallFontSubstitutes maps to the one installed.
-constexpr const char* kJapaneseFontFamily = "ＭＳ Ｐゴシック";
+// The size of the Japanese interface's font (TextFont).
 constexpr int kJapaneseFontPoints = 9;
 
 // What the menu says after a choice that takes effect at the next start,
@@ -180,7 +178,9 @@ Language CurrentLanguage() {
 void ApplyInterfaceFont(QWidget* window) {
     if (CurrentLanguage() == Language::Japanese) {
         InstallFontSubstitutes();
-        window->setFont(QFont(QString::fromUtf8(kJapaneseFontFamily), kJapaneseFontPoints));
+        QFont font = TextFont();
+        font.setPointSize(kJapaneseFontPoints);
+        window->setFont(font);
     } else {
         // A font with nothing set: the window takes the desktop's again.
         window->setFont(QFont());

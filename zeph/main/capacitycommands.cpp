@@ -24,8 +24,7 @@ void CZephDlgJ::OnEqcCommand(bool presetRoomName) {
     }
     m_run->SetEqcInput(dlg.Conditions);
     m_btnAutoCalc->setEnabled(true);
-    zeph::ShowMessage(QStringLiteral("線図右上の「自動計算ボタン」を押して下さい。"),
-                      MsgIcon::Question);
+    zeph::ShowMessage(tr("線図右上の「自動計算ボタン」を押して下さい。"), MsgIcon::Question);
 }
 
 void CZephDlgJ::RunCapacityCalculation() {

@@ -27,17 +27,22 @@ namespace {
 // settings key that remembers it and the flag it sets.
 struct FamilyItem {
     int command;
-    const char* text;
+    const char* text;  // the Japanese interface's, and the translation's source
     const char* key;
     bool ChartFamilies::*flag;
 };
 
 constexpr FamilyItem kFamilyItems[] = {
-    {CZephDlgJ::ID_SHOW_ENTHALPY, "エンタルピ線", "enthalpy", &ChartFamilies::enthalpy},
-    {CZephDlgJ::ID_SHOW_WETBULB, "湿球温度線", "wetBulb", &ChartFamilies::wetBulb},
-    {CZephDlgJ::ID_SHOW_VOLUME, "比容積線", "volume", &ChartFamilies::volume},
-    {CZephDlgJ::ID_SHOW_RH_LABELS, "相対湿度の値", "rhLabels", &ChartFamilies::rhLabels},
-    {CZephDlgJ::ID_SHOW_SHF_SCALE, "SHF スケール", "shfScale", &ChartFamilies::shfScale},
+    {CZephDlgJ::ID_SHOW_ENTHALPY, QT_TRANSLATE_NOOP("CZephDlgJ", "エンタルピ線"), "enthalpy",
+     &ChartFamilies::enthalpy},
+    {CZephDlgJ::ID_SHOW_WETBULB, QT_TRANSLATE_NOOP("CZephDlgJ", "湿球温度線"), "wetBulb",
+     &ChartFamilies::wetBulb},
+    {CZephDlgJ::ID_SHOW_VOLUME, QT_TRANSLATE_NOOP("CZephDlgJ", "比容積線"), "volume",
+     &ChartFamilies::volume},
+    {CZephDlgJ::ID_SHOW_RH_LABELS, QT_TRANSLATE_NOOP("CZephDlgJ", "相対湿度の値"), "rhLabels",
+     &ChartFamilies::rhLabels},
+    {CZephDlgJ::ID_SHOW_SHF_SCALE, QT_TRANSLATE_NOOP("CZephDlgJ", "SHF スケール"), "shfScale",
+     &ChartFamilies::shfScale},
 };
 
 QString SettingsKey(const FamilyItem& item) {
@@ -89,11 +94,11 @@ QLayout* CZephDlgJ::CreateChartColumn() {
 }
 
 QMenu* CZephDlgJ::CreateFamiliesMenu(QWidget* parent) {
-    auto* menu = new QMenu(QStringLiteral("線図の表示"), parent);
+    auto* menu = new QMenu(tr("線図の表示"), parent);
     menu->setObjectName(QString::number(ID_FAMILIES));
     menu->menuAction()->setObjectName(QString::number(ID_FAMILIES));
     for (const FamilyItem& item : kFamilyItems) {
-        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+        QAction* action = menu->addAction(tr(item.text));
         action->setObjectName(QString::number(item.command));
         action->setData(item.command);
         action->setCheckable(true);
@@ -127,7 +132,7 @@ void CZephDlgJ::PrintChart() {
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        zeph::ShowMessage(QStringLiteral("印刷を開始できませんでした。"), zeph::MsgIcon::Stop);
+        zeph::ShowMessage(tr("印刷を開始できませんでした。"), zeph::MsgIcon::Stop);
         return;
     }
     PaintChartPage(painter, QRect(0, 0, printer.width(), printer.height()), *m_run,

@@ -76,7 +76,7 @@ void CZephDlgJ::SaveChartBitmap() {
     QImage image = ChartPicture(*m_run, m_Graph->Options(), m_Graph->contentsRect().size(),
                                 m_Graph->devicePixelRatioF());
     if (image.isNull()) {
-        zeph::ShowMessage(QStringLiteral("グラフの表示領域がないため、画像を保存できません。"),
+        zeph::ShowMessage(tr("グラフの表示領域がないため、画像を保存できません。"),
                           zeph::MsgIcon::Stop);
         return;
     }
@@ -107,10 +107,10 @@ void CZephDlgJ::ExportChartPicture() {
         folder = QDir::currentPath();
     }
     zeph::FileDialogRequest request;
-    request.caption = QStringLiteral("画像ファイルに保存");
+    request.caption = tr("画像ファイルに保存");
     request.proposedPath = QDir(folder).filePath(FileNameOf(name, QStringLiteral("png")));
     request.defaultSuffix = QStringLiteral("png");
-    request.nameFilters = {QStringLiteral("PNG 画像 (*.png)"), QStringLiteral("PDF 文書 (*.pdf)")};
+    request.nameFilters = {tr("PNG 画像 (*.png)"), tr("PDF 文書 (*.pdf)")};
     request.overwritePrompt = true;
     for (;;) {
         const std::optional<QString> chosen = zeph::Ui().SaveFileDialog(this, request);
@@ -128,9 +128,8 @@ void CZephDlgJ::ExportChartPicture() {
         } else if (suffix == QLatin1String("pdf")) {
             error = SavePdf(*m_run, m_Graph->Options(), name, *chosen);
         } else {
-            zeph::ShowMessage(
-                QStringLiteral("ファイル名の拡張子を .png または .pdf にして下さい。"),
-                zeph::MsgIcon::Exclamation);
+            zeph::ShowMessage(tr("ファイル名の拡張子を .png または .pdf にして下さい。"),
+                              zeph::MsgIcon::Exclamation);
             continue;
         }
         if (error.isEmpty()) {

@@ -6,6 +6,7 @@
 
 #include "dialogs/coilcapdlgj.h"
 #include "dialogs/generaldlgj.h"
+#include "gui/language.h"
 #include "main/aboutdlg.h"
 #include "main/commandnames.h"
 #include "main/rundocument.h"
@@ -15,12 +16,12 @@
 #include "run/zephrun.h"
 
 // The context menu of the main dialog (tool windows, constant properties,
-// view range, chart pictures) and the About box at its end.
+// view range, chart pictures, the language) and the About box at its end.
 
 using zeph::LoadResString;
 
 QMenu* CZephDlgJ::CreatePopupMenu() {
-    auto* menu = new QMenu(QStringLiteral("一般機能"), this);
+    auto* menu = new QMenu(tr("一般機能"), this);
     menu->setObjectName(QStringLiteral("326"));
     auto add = [menu](int command, const QString& text, bool enabled) {
         QAction* action = menu->addAction(text);
@@ -38,24 +39,28 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     menu->addSeparator();
     m_history->AddMenuItems(add);
     menu->addSeparator();
-    add(ID_CALCULATOR, QStringLiteral("簡易計算器"), m_pCalculatorDlg != nullptr);
-    add(ID_COILCAP, QStringLiteral("コイル容量"), m_pCoilCapDlg != nullptr);
-    add(ID_EQC_INPUT, QStringLiteral("空調容量"), true);
+    add(ID_CALCULATOR, tr("簡易計算器"), m_pCalculatorDlg != nullptr);
+    add(ID_COILCAP, tr("コイル容量"), m_pCoilCapDlg != nullptr);
+    add(ID_EQC_INPUT, tr("空調容量"), true);
     menu->addSeparator();
-    add(ID_CONST_DB, QStringLiteral("乾球温度一定"), !m_strDb.isEmpty());
-    add(ID_CONST_WB, QStringLiteral("湿球温度一定"), !m_strWb.isEmpty());
-    add(ID_CONST_RH, QStringLiteral("相対湿度一定"), !m_strRh.isEmpty());
-    add(ID_CONST_DP, QStringLiteral("露点温度一定"), !m_strDp.isEmpty());
-    add(ID_CONST_HI, QStringLiteral("エンタルピ一定"), !m_strHi.isEmpty());
-    add(ID_CONST_XI, QStringLiteral("絶対湿度一定"), !m_strXi.isEmpty());
+    add(ID_CONST_DB, tr("乾球温度一定"), !m_strDb.isEmpty());
+    add(ID_CONST_WB, tr("湿球温度一定"), !m_strWb.isEmpty());
+    add(ID_CONST_RH, tr("相対湿度一定"), !m_strRh.isEmpty());
+    add(ID_CONST_DP, tr("露点温度一定"), !m_strDp.isEmpty());
+    add(ID_CONST_HI, tr("エンタルピ一定"), !m_strHi.isEmpty());
+    add(ID_CONST_XI, tr("絶対湿度一定"), !m_strXi.isEmpty());
     menu->addSeparator();
-    QAction* range = add(ID_VIEW_RANGE, QStringLiteral("表示範囲オプション"), true);
+    QAction* range = add(ID_VIEW_RANGE, tr("表示範囲オプション"), true);
     range->setStatusTip(LoadResString(ID_VIEW_RANGE).section(QLatin1Char('\n'), 0, 0));
     menu->addMenu(CreateFamiliesMenu(menu));
     menu->addSeparator();
-    add(ID_SAVE_BITMAP, QStringLiteral("ビットマップ画像の保存"), !m_run->State().points.isEmpty());
-    add(ID_EXPORT_PICTURE, QStringLiteral("画像ファイルに保存 (PNG / PDF)..."), true);
-    add(ID_PRINT, QStringLiteral("印刷..."), true)->setShortcut(QKeySequence::Print);
+    add(ID_SAVE_BITMAP, tr("ビットマップ画像の保存"), !m_run->State().points.isEmpty());
+    add(ID_EXPORT_PICTURE, tr("画像ファイルに保存 (PNG / PDF)..."), true);
+    add(ID_PRINT, tr("印刷..."), true)->setShortcut(QKeySequence::Print);
+    menu->addSeparator();
+    // The choice takes effect at the next start: the window does not
+    // rebuild its texts.
+    menu->addMenu(zeph::CreateLanguageMenu(menu, false));
     const QString about = LoadResString(101);
     if (!about.isEmpty()) {
         menu->addSeparator();

@@ -23,7 +23,7 @@ using zeph::MsgIcon;
 
 constexpr const char* kRecentKey = "recentFiles";
 // The title of a window whose run has no file yet.
-constexpr const char* kUntitled = "無題";
+constexpr const char* kUntitled = QT_TRANSLATE_NOOP("CRunDocument", "無題");
 
 QSettings Settings() {
     return QSettings(QStringLiteral("Zeph"), QStringLiteral("Zeph"));
@@ -34,7 +34,8 @@ QString Shown(const QString& path) {
 }
 
 QStringList FileFilters() {
-    return {QStringLiteral("Zeph 作業ファイル (*.zeph)"), QStringLiteral("すべてのファイル (*)")};
+    return {CRunDocument::tr("Zeph 作業ファイル (*.zeph)"),
+            CRunDocument::tr("すべてのファイル (*)")};
 }
 
 }  // namespace
@@ -69,8 +70,7 @@ bool CRunDocument::Modified() const {
 }
 
 void CRunDocument::UpdateTitle() {
-    const QString name =
-        m_path.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(m_path).fileName();
+    const QString name = m_path.isEmpty() ? tr(kUntitled) : QFileInfo(m_path).fileName();
     m_window.setWindowTitle(name + QStringLiteral("[*] - Psychrometric Chart"));
     m_window.setWindowModified(Modified());
 }
@@ -82,7 +82,7 @@ void CRunDocument::Open() {
         return;
     }
     zeph::FileDialogRequest request;
-    request.caption = QStringLiteral("開く");
+    request.caption = tr("開く");
     QString folder = zeph::DocumentsFolder();
     request.proposedPath = !m_path.isEmpty()  ? m_path
                            : folder.isEmpty() ? QDir::currentPath()
@@ -97,9 +97,8 @@ void CRunDocument::Open() {
 bool CRunDocument::OpenPath(const QString& path) {
     const RunFileResult read = LoadRunFile(path);
     if (!read.state) {
-        zeph::ShowMessage(
-            QStringLiteral("ファイル「%1」を開けません。\n%2").arg(Shown(path), read.reason),
-            MsgIcon::Exclamation);
+        zeph::ShowMessage(tr("ファイル「%1」を開けません。\n%2").arg(Shown(path), read.reason),
+                          MsgIcon::Exclamation);
         return false;
     }
     m_history.Restore(CRunHistory::Snapshot{*read.state, false});
@@ -119,7 +118,7 @@ bool CRunDocument::Save() {
 bool CRunDocument::SaveAs() {
     m_window.UpdateData(true);
     zeph::FileDialogRequest request;
-    request.caption = QStringLiteral("名前を付けて保存");
+    request.caption = tr("名前を付けて保存");
     request.proposedPath =
         m_path.isEmpty() ? zeph::ProposedFilePath(m_window.Run().SystemNameOr(m_window.m_strSystem),
                                                   kRunFileSuffix)
@@ -135,9 +134,8 @@ bool CRunDocument::SaveTo(const QString& path) {
     QString reason;
     if (!SaveRunFile(path, m_window.Run().State(), &reason)) {
         // The old file is as it was; the changes stay unsaved.
-        zeph::ShowMessage(
-            QStringLiteral("ファイル「%1」に保存できません。\n%2").arg(Shown(path), reason),
-            MsgIcon::Stop);
+        zeph::ShowMessage(tr("ファイル「%1」に保存できません。\n%2").arg(Shown(path), reason),
+                          MsgIcon::Stop);
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
@@ -151,10 +149,9 @@ bool CRunDocument::OfferToSave() {
     if (!Modified()) {
         return true;
     }
-    const QString name =
-        m_path.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(m_path).fileName();
-    switch (zeph::ShowMessage(QStringLiteral("「%1」の変更を保存しますか?").arg(name),
-                              MsgIcon::Question, MsgButtons::SaveDiscardCancel)) {
+    const QString name = m_path.isEmpty() ? tr(kUntitled) : QFileInfo(m_path).fileName();
+    switch (zeph::ShowMessage(tr("「%1」の変更を保存しますか?").arg(name), MsgIcon::Question,
+                              MsgButtons::SaveDiscardCancel)) {
         case MsgAnswer::Yes:
             return Save();
         case MsgAnswer::No:
@@ -194,14 +191,13 @@ void CRunDocument::OpenRecent(int index) {
 
 void CRunDocument::AddMenuItems(const std::function<QAction*(int, const QString&, bool)>& add,
                                 const std::function<QMenu*(int, const QString&)>& submenu) {
-    add(CZephDlgJ::ID_OPEN, QStringLiteral("開く..."), true)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    add(CZephDlgJ::ID_SAVE, QStringLiteral("上書き保存"), true)
+    add(CZephDlgJ::ID_OPEN, tr("開く..."), true)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    add(CZephDlgJ::ID_SAVE, tr("上書き保存"), true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    add(CZephDlgJ::ID_SAVE_AS, QStringLiteral("名前を付けて保存..."), true)
+    add(CZephDlgJ::ID_SAVE_AS, tr("名前を付けて保存..."), true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     const QStringList files = RecentFiles();
-    QMenu* recent = submenu(CZephDlgJ::ID_RECENT, QStringLiteral("最近使ったファイル"));
+    QMenu* recent = submenu(CZephDlgJ::ID_RECENT, tr("最近使ったファイル"));
     recent->setEnabled(!files.isEmpty());
     for (int i = 0; i < files.size(); ++i) {
         QAction* item =

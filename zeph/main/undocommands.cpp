@@ -34,7 +34,7 @@ QList<QKeySequence> RedoKeys() {
 
 // "元に戻す: 混合", or the bare command when there is no step.
 QString ItemText(const char* command, const QString& step) {
-    const QString text = QString::fromUtf8(command);
+    const QString text = zeph::CommandText(command);
     return step.isEmpty() ? text : text + QStringLiteral(": ") + step;
 }
 
@@ -164,7 +164,7 @@ void CRunHistory::CatchUp() {
     }
     Snapshot renamed = m_recorded;
     renamed.run.systemName = now.run.systemName;
-    Push(now, QString::fromUtf8(Same(renamed, now) ? zeph::kStepSystemName : zeph::kStepOther));
+    Push(now, zeph::CommandText(Same(renamed, now) ? zeph::kStepSystemName : zeph::kStepOther));
 }
 
 void CRunHistory::Clear() {
@@ -192,7 +192,7 @@ QString CRunHistory::AcceptName() const {
     if (!m_producedName.isEmpty() && m_window.Run().State().current == m_produced) {
         return m_producedName;
     }
-    return QString::fromUtf8(zeph::kStepAddPoint);
+    return zeph::CommandText(zeph::kStepAddPoint);
 }
 
 void CRunHistory::Restore(const Snapshot& snapshot) {
@@ -232,7 +232,7 @@ void CRunHistory::DeletePoint() {
         zeph::Ui().Beep();
         return;
     }
-    const Step step(*this, QString::fromUtf8(zeph::kStepDeletePoint));
+    const Step step(*this, zeph::CommandText(zeph::kStepDeletePoint));
     EmptyPointBox();
     m_window.Run().DeletePoint(n);
 }
@@ -245,7 +245,7 @@ void CRunHistory::AddMenuItems(const std::function<QAction*(int, const QString&,
         ->setShortcuts(UndoKeys());
     add(CZephDlgJ::ID_REDO, ItemText(zeph::kMenuRedo, m_stack->redoText()), m_stack->canRedo())
         ->setShortcuts(RedoKeys());
-    add(CZephDlgJ::ID_DELETE_POINT, QString::fromUtf8(zeph::kStepDeletePoint),
+    add(CZephDlgJ::ID_DELETE_POINT, zeph::CommandText(zeph::kStepDeletePoint),
         m_window.GetPointCount() > 0)
         ->setShortcut(QKeySequence(Qt::Key_Delete));
 }

@@ -11,8 +11,8 @@ int CZephJApp::InitInstance(std::optional<zeph::Language> commandLine, const QSt
     zeph::InstallFontSubstitutes();
     zeph::InstallLanguage(zeph::StartupLanguage(commandLine));
     QApplication::setWindowIcon(zeph::AppIcon());
+    // The window takes the interface's font itself.
     CZephDlgJ dialog;
-    zeph::ApplyInterfaceFont(&dialog);
     if (!runFile.isEmpty()) {
         // A file that cannot be read is refused with its reason; the
         // program then starts with an empty run.

@@ -23,6 +23,7 @@
 #include "dialogs/fieldranges.h"
 #include "gui/fieldedit.h"
 #include "gui/fileui.h"
+#include "gui/language.h"
 #include "gui/staticgraph.h"
 #include "gui/ui.h"
 #include "main/commandnames.h"
@@ -56,9 +57,7 @@ CZephDlgJ::CZephDlgJ(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    QFont dialogFont = zeph::TextFont();
-    dialogFont.setPointSize(9);
-    setFont(dialogFont);
+    zeph::ApplyInterfaceFont(this);
     m_hIcon = zeph::AppIcon();
     setWindowIcon(m_hIcon);
     setSizeGripEnabled(true);
@@ -149,11 +148,11 @@ void CZephDlgJ::BuildControls() {
     m_comboUnit->setToolTip(LoadResString(6007));
     connect(m_comboUnit, &QComboBox::activated, this, [this] { SetUnitMode(); });
 
-    m_btnAutoCalc = makeButton(IDC_AUTOCALC, QString::fromUtf8(zeph::kStepCapacity), 6008);
+    m_btnAutoCalc = makeButton(IDC_AUTOCALC, zeph::CommandText(zeph::kStepCapacity), 6008);
     m_btnAutoCalc->setEnabled(false);
     connect(m_btnAutoCalc, &QPushButton::clicked, this, [this] {
         // Its points and its result are one step.
-        const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepCapacity));
+        const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepCapacity));
         RunCapacityCalculation();
     });
 
@@ -195,7 +194,7 @@ void CZephDlgJ::BuildControls() {
 
     auto* yes = makeButton(IDC_YES, QStringLiteral("&Yes"), 6003);
     auto* no = makeButton(IDC_NO, QStringLiteral("&No"), 6002);
-    auto* calc = makeButton(IDC_CALC, QStringLiteral("計算"), 6003);
+    auto* calc = makeButton(IDC_CALC, tr("計算"), 6003);
     connect(yes, &QPushButton::clicked, this, &CZephDlgJ::AcceptPoint);
     connect(no, &QPushButton::clicked, this, &CZephDlgJ::RejectPoint);
     connect(calc, &QPushButton::clicked, this, &CZephDlgJ::CalcPoint);
@@ -205,7 +204,7 @@ void CZephDlgJ::BuildControls() {
     processGrid->setVerticalSpacing(2);
     int slot = 0;
     for (const zeph::ProcessButton& p : zeph::kProcessButtons) {
-        auto* label = new QLabel(QString::fromUtf8(p.label), this);
+        auto* label = new QLabel(zeph::CommandText(p.label), this);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         auto* button = makeButton(p.id, QString::fromUtf8(p.caption), p.tip);
         button->setEnabled(ProcessCommandAvailable(p.id));
@@ -218,8 +217,8 @@ void CZephDlgJ::BuildControls() {
         ++slot;
     }
 
-    auto* reset = makeButton(IDC_RESET, QString::fromUtf8(zeph::kStepReset), 6004);
-    auto* finish = makeButton(IDOK_FINISH, QStringLiteral("完了"), 6005);
+    auto* reset = makeButton(IDC_RESET, zeph::CommandText(zeph::kStepReset), 6004);
+    auto* finish = makeButton(IDOK_FINISH, tr("完了"), 6005);
     finish->setDefault(true);
     connect(reset, &QPushButton::clicked, this, &CZephDlgJ::ResetSystem);
     connect(finish, &QPushButton::clicked, this, &CZephDlgJ::OnOK);
@@ -231,12 +230,12 @@ void CZephDlgJ::BuildControls() {
     selectors->addWidget(m_btnAutoCalc);
 
     auto* general = new QGridLayout;
-    general->addWidget(new QLabel(QStringLiteral("大気圧 (mb)"), this), 0, 0);
+    general->addWidget(new QLabel(tr("大気圧 (mb)"), this), 0, 0);
     general->addWidget(m_editPressure, 0, 1);
-    general->addWidget(new QLabel(QStringLiteral("システム"), this), 1, 0);
+    general->addWidget(new QLabel(tr("システム"), this), 1, 0);
     general->addWidget(m_editSystem, 1, 1);
 
-    auto* pointBox = new QGroupBox(QStringLiteral("ポイントボックス"), this);
+    auto* pointBox = new QGroupBox(tr("ポイントボックス"), this);
     pointBox->setObjectName(QString::number(IDC_POINTBOX));
     auto* pointGrid = new QGridLayout(pointBox);
     m_staticHiLabel = new QLabel(LoadResString(6200), this);
@@ -245,14 +244,14 @@ void CZephDlgJ::BuildControls() {
         QLabel* label;
         QLineEdit* edit;
     } rows[] = {
-        {new QLabel(QStringLiteral("ポイント名"), this), m_editName},
-        {new QLabel(QStringLiteral("乾球温度 (℃)"), this), m_editDb},
-        {new QLabel(QStringLiteral("湿球温度 (℃)"), this), m_editWb},
-        {new QLabel(QStringLiteral("相対湿度 ( % )"), this), m_editRh},
-        {new QLabel(QStringLiteral("露点温度 (℃)"), this), m_editDp},
+        {new QLabel(tr("ポイント名"), this), m_editName},
+        {new QLabel(tr("乾球温度 (℃)"), this), m_editDb},
+        {new QLabel(tr("湿球温度 (℃)"), this), m_editWb},
+        {new QLabel(tr("相対湿度 ( % )"), this), m_editRh},
+        {new QLabel(tr("露点温度 (℃)"), this), m_editDp},
         {m_staticHiLabel, m_editHi},
-        {new QLabel(QStringLiteral("絶対湿度(Kg/kg・DA)"), this), m_editXi},
-        {new QLabel(QStringLiteral("比重量 (Kg/m3)"), this), m_editDn},
+        {new QLabel(tr("絶対湿度(Kg/kg・DA)"), this), m_editXi},
+        {new QLabel(tr("比重量 (Kg/m3)"), this), m_editDn},
     };
     int row = 0;
     for (const auto& r : rows) {
@@ -261,7 +260,7 @@ void CZephDlgJ::BuildControls() {
         pointGrid->addWidget(r.edit, row, 1);
         ++row;
     }
-    auto* graphBox = new QGroupBox(QStringLiteral("グラフ表示"), this);
+    auto* graphBox = new QGroupBox(tr("グラフ表示"), this);
     auto* graphRow = new QHBoxLayout(graphBox);
     graphRow->addWidget(yes);
     graphRow->addWidget(no);
@@ -300,8 +299,7 @@ void CZephDlgJ::BuildControls() {
     body->addLayout(CreateChartColumn(), 1);
     body->addWidget(rightScroll, 0);
 
-    auto* foot =
-        new QLabel(QStringLiteral("Ｆ1キーを押すと、ＯｎＬｉｎｅＨｅｌｐが表示されます。"), this);
+    auto* foot = new QLabel(tr("Ｆ1キーを押すと、ＯｎＬｉｎｅＨｅｌｐが表示されます。"), this);
 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(body, 1);
@@ -393,7 +391,7 @@ void CZephDlgJ::ShowError(int code) {
 }
 
 void CZephDlgJ::SetUnitMode() {
-    const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepUnit));
+    const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepUnit));
     const int previous = m_run->State().unitMode;
     switch (m_comboUnit->currentIndex()) {
         case 0:
@@ -422,7 +420,7 @@ void CZephDlgJ::SetUnitMode() {
 }
 
 void CZephDlgJ::OnRangeSelected(int index) {
-    const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepRange));
+    const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepRange));
     m_run->SetRangePreset(index);
     m_Graph->update();
 }
@@ -432,14 +430,14 @@ void CZephDlgJ::OnPressureLeft() {
         return;
     }
     UpdateData(true);
-    const CRunHistory::Step step(*m_history, QString::fromUtf8(zeph::kStepPressure));
+    const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepPressure));
     m_run->SetPressureText(m_strPressure);
 }
 
 bool CZephDlgJ::CheckPressureField() {
     QString text = m_editPressure->text().trimmed();
     CCheckData check;
-    QString refusal = QStringLiteral("大気圧には正の数値 (hPa) を入力して下さい。");
+    QString refusal = tr("大気圧には正の数値 (hPa) を入力して下さい。");
     if (check.Inspect_nData(text.toStdString()) == 1) {
         const double p = check.atof_e(text.toStdString());
         const zeph::FieldRange& range = zeph::kPressureRange;

@@ -1,16 +1,23 @@
 #include "run/eqcentry.h"
 
+#include <QCoreApplication>
+
 #include "corvo/corvofunction.h"
 #include "run/strings.h"
 
 namespace zeph {
 namespace {
 
+// The context of the texts below in the translations.
+constexpr const char* kContext = "zeph::EqcEntry";
+
 // Conditions no air can meet: the run would stop half way.
-constexpr const char* kMinAboveMaxText = "最小負荷が最大負荷を超えています、再度入力して下さい。";
-constexpr const char* kWetAboveDryText =
-    "外気の湿球温度が乾球温度を超えています、再度入力して下さい。";
-constexpr const char* kRhAbove100Text = "室内の相対湿度が100％を超えています、再度入力して下さい。";
+constexpr const char* kMinAboveMaxText =
+    QT_TRANSLATE_NOOP("zeph::EqcEntry", "最小負荷が最大負荷を超えています、再度入力して下さい。");
+constexpr const char* kWetAboveDryText = QT_TRANSLATE_NOOP(
+    "zeph::EqcEntry", "外気の湿球温度が乾球温度を超えています、再度入力して下さい。");
+constexpr const char* kRhAbove100Text = QT_TRANSLATE_NOOP(
+    "zeph::EqcEntry", "室内の相対湿度が100％を超えています、再度入力して下さい。");
 
 }  // namespace
 
@@ -23,7 +30,7 @@ std::optional<EqcRefusal> RefuseEqcEntry(const EqcEntry& e) {
         return EqcRefusal{field, LoadResString(message)};
     };
     const auto refuseText = [](double EqcEntry::*field, const char* text) {
-        return EqcRefusal{field, QString::fromUtf8(text)};
+        return EqcRefusal{field, QCoreApplication::translate(kContext, text)};
     };
     const bool bypass = e.system == 1;
     if (e.floorArea <= 0.0) {

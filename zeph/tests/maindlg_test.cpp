@@ -400,6 +400,8 @@ void MainDialogTest::contextMenuGraysEmptyBoxesAndEndsWithAbout() {
             "画像ファイルに保存 (PNG / PDF)...",
             "印刷...",
             "-",
+            "言語 / Language",
+            "-",
             "&About Zeph...",
         };
         QCOMPARE(texts, expected);

@@ -61,6 +61,184 @@
     </message>
 </context>
 <context>
+    <name>CAutoEQCDlg</name>
+    <message>
+        <source>EQC ダイアログ</source>
+        <translation>EQC: AHU Capacity</translation>
+    </message>
+    <message>
+        <source>部屋名など</source>
+        <translation>Room name, etc.</translation>
+    </message>
+    <message>
+        <source>床面積 (m2)</source>
+        <translation>Floor area (m2)</translation>
+    </message>
+    <message>
+        <source>天井高 (m)</source>
+        <translation>Ceiling height (m)</translation>
+    </message>
+    <message>
+        <source>単純冷却サイクル</source>
+        <translation>Simple cooling cycle</translation>
+    </message>
+    <message>
+        <source>バイパス制御</source>
+        <translation>Bypass control</translation>
+    </message>
+    <message>
+        <source>システム</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>外気量 (m3/h)</source>
+        <translation>Outdoor air (m3/h)</translation>
+    </message>
+    <message>
+        <source>外気</source>
+        <translation>Outdoor Air</translation>
+    </message>
+    <message>
+        <source>外気（ＤＢ）（℃）</source>
+        <translation>OA (DB) (°C)</translation>
+    </message>
+    <message>
+        <source>（ＷＢ）（℃）</source>
+        <translation>(WB) (°C)</translation>
+    </message>
+    <message>
+        <source>（ＲＨ）（％）</source>
+        <translation>(RH) (%)</translation>
+    </message>
+    <message>
+        <source>室内</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>室内（ＤＢ）（℃）</source>
+        <translation>Room (DB) (°C)</translation>
+    </message>
+    <message>
+        <source>（ＷＢ）</source>
+        <translation>(WB)</translation>
+    </message>
+    <message>
+        <source>（ＲＨ）</source>
+        <translation>(RH)</translation>
+    </message>
+    <message>
+        <source>負荷</source>
+        <translation>Loads</translation>
+    </message>
+    <message>
+        <source>最大 全熱</source>
+        <translation>Max. total</translation>
+    </message>
+    <message>
+        <source>最大 顕熱</source>
+        <translation>Max. sensible</translation>
+    </message>
+    <message>
+        <source>最大 SHF</source>
+        <translation>Max. SHF</translation>
+    </message>
+    <message>
+        <source>最小 全熱</source>
+        <translation>Min. total</translation>
+    </message>
+    <message>
+        <source>最小 顕熱</source>
+        <translation>Min. sensible</translation>
+    </message>
+    <message>
+        <source>最小 SHF</source>
+        <translation>Min. SHF</translation>
+    </message>
+    <message>
+        <source>大気圧 (mb)</source>
+        <translation>Pressure (mb)</translation>
+    </message>
+    <message>
+        <source>Ｃ．Ｆ</source>
+        <translation>C.F</translation>
+    </message>
+    <message>
+        <source>換気回数 (N/H)</source>
+        <translation>Air changes (N/H)</translation>
+    </message>
+    <message>
+        <source>吹出温度 (℃)</source>
+        <translation>Supply air temp. (°C)</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>入力ボックスの移動は、Tab / Shift+ Tab をお使いください。</source>
+        <translation>Use Tab / Shift+Tab to move between the boxes.</translation>
+    </message>
+</context>
+<context>
+    <name>CAutoEQC_ResultDlg</name>
+    <message>
+        <source>空調機選定ダイアログ</source>
+        <translation>AHU Selection</translation>
+    </message>
+    <message>
+        <source>空調機容量（全熱）</source>
+        <translation>AHU capacity (total)</translation>
+    </message>
+    <message>
+        <source>（顕熱）</source>
+        <translation>(sensible)</translation>
+    </message>
+    <message>
+        <source>外気負荷</source>
+        <translation>Outdoor air load</translation>
+    </message>
+    <message>
+        <source>送風機負荷</source>
+        <translation>Fan load</translation>
+    </message>
+    <message>
+        <source>再熱(負荷補正）</source>
+        <translation>Reheat (load correction)</translation>
+    </message>
+    <message>
+        <source>システム再熱量</source>
+        <translation>System reheat</translation>
+    </message>
+    <message>
+        <source>全送風量</source>
+        <translation>Total supply air</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｲﾊﾟｽ送風量</source>
+        <translation>Bypass air</translation>
+    </message>
+    <message>
+        <source>～</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>コイル通過風量</source>
+        <translation>Coil airflow</translation>
+    </message>
+    <message>
+        <source>外気量</source>
+        <translation>Outdoor air</translation>
+    </message>
+    <message>
+        <source>換気回数</source>
+        <translation>Air changes</translation>
+    </message>
+    <message>
+        <source>吹出空気温度</source>
+        <translation>Supply air temp.</translation>
+    </message>
+</context>
+<context>
     <name>CCalPointDlgJ</name>
     <message>
         <source>CP</source>
@@ -370,6 +548,61 @@
     </message>
 </context>
 <context>
+    <name>CRunDocument</name>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Zeph 作業ファイル (*.zeph)</source>
+        <translation>Zeph run files (*.zeph)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」を開けません。
+%2</source>
+        <translation>The file &quot;%1&quot; cannot be opened.
+%2</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」に保存できません。
+%2</source>
+        <translation>The run cannot be saved to &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>「%1」の変更を保存しますか?</source>
+        <translation>Do you want to save the changes to &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>開く...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>上書き保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation>Recent Files</translation>
+    </message>
+</context>
+<context>
     <name>CShfDlgJ</name>
     <message>
         <source>Cooling (SHF)</source>
@@ -503,10 +736,305 @@
     </message>
 </context>
 <context>
+    <name>CZephDlgJ</name>
+    <message>
+        <source>線図右上の「自動計算ボタン」を押して下さい。</source>
+        <translation>Press the Auto Calc button at the top right of the chart.</translation>
+    </message>
+    <message>
+        <source>一般機能</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>簡易計算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>コイル容量</source>
+        <translation>Coil Capacity</translation>
+    </message>
+    <message>
+        <source>空調容量</source>
+        <translation>AHU Capacity</translation>
+    </message>
+    <message>
+        <source>乾球温度一定</source>
+        <translation>Constant Dry Bulb</translation>
+    </message>
+    <message>
+        <source>湿球温度一定</source>
+        <translation>Constant Wet Bulb</translation>
+    </message>
+    <message>
+        <source>相対湿度一定</source>
+        <translation>Constant Relative Humidity</translation>
+    </message>
+    <message>
+        <source>露点温度一定</source>
+        <translation>Constant Dew Point</translation>
+    </message>
+    <message>
+        <source>エンタルピ一定</source>
+        <translation>Constant Enthalpy</translation>
+    </message>
+    <message>
+        <source>絶対湿度一定</source>
+        <translation>Constant Humidity Ratio</translation>
+    </message>
+    <message>
+        <source>表示範囲オプション</source>
+        <translation>View Range Options</translation>
+    </message>
+    <message>
+        <source>ビットマップ画像の保存</source>
+        <translation>Save Bitmap Image</translation>
+    </message>
+    <message>
+        <source>画像ファイルに保存 (PNG / PDF)...</source>
+        <translation>Save as Image File (PNG / PDF)...</translation>
+    </message>
+    <message>
+        <source>印刷...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>完了</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>大気圧 (mb)</source>
+        <translation>Pressure (mb)</translation>
+    </message>
+    <message>
+        <source>システム</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>ポイントボックス</source>
+        <translation>Point Box</translation>
+    </message>
+    <message>
+        <source>ポイント名</source>
+        <translation>Point name</translation>
+    </message>
+    <message>
+        <source>乾球温度 (℃)</source>
+        <translation>Dry bulb (°C)</translation>
+    </message>
+    <message>
+        <source>湿球温度 (℃)</source>
+        <translation>Wet bulb (°C)</translation>
+    </message>
+    <message>
+        <source>相対湿度 ( % )</source>
+        <translation>Relative humidity (%)</translation>
+    </message>
+    <message>
+        <source>露点温度 (℃)</source>
+        <translation>Dew point (°C)</translation>
+    </message>
+    <message>
+        <source>絶対湿度(Kg/kg・DA)</source>
+        <translation>Humidity ratio (kg/kg DA)</translation>
+    </message>
+    <message>
+        <source>比重量 (Kg/m3)</source>
+        <translation>Density (kg/m3)</translation>
+    </message>
+    <message>
+        <source>グラフ表示</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Ｆ1キーを押すと、ＯｎＬｉｎｅＨｅｌｐが表示されます。</source>
+        <translation>Press F1 for online help.</translation>
+    </message>
+    <message>
+        <source>大気圧には正の数値 (hPa) を入力して下さい。</source>
+        <translation>Enter a positive number (hPa) for the atmospheric pressure.</translation>
+    </message>
+    <message>
+        <source>エンタルピ線</source>
+        <translation>Enthalpy Lines</translation>
+    </message>
+    <message>
+        <source>湿球温度線</source>
+        <translation>Wet-Bulb Lines</translation>
+    </message>
+    <message>
+        <source>比容積線</source>
+        <translation>Specific Volume Lines</translation>
+    </message>
+    <message>
+        <source>相対湿度の値</source>
+        <translation>Relative Humidity Values</translation>
+    </message>
+    <message>
+        <source>SHF スケール</source>
+        <translation>SHF Scale</translation>
+    </message>
+    <message>
+        <source>線図の表示</source>
+        <translation>Chart Display</translation>
+    </message>
+    <message>
+        <source>印刷を開始できませんでした。</source>
+        <translation>Printing could not be started.</translation>
+    </message>
+    <message>
+        <source>グラフの表示領域がないため、画像を保存できません。</source>
+        <translation>The chart has no drawing area, so no image can be saved.</translation>
+    </message>
+    <message>
+        <source>画像ファイルに保存</source>
+        <translation>Save as Image File</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF 文書 (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>ファイル名の拡張子を .png または .pdf にして下さい。</source>
+        <translation>Give the file name the extension .png or .pdf.</translation>
+    </message>
+</context>
+<context>
+    <name>CZephGraph</name>
+    <message>
+        <source>温度 （℃）</source>
+        <translation>Dry bulb (°C)</translation>
+    </message>
+    <message>
+        <source>絶対湿度 (Kg/Kg)(DA)</source>
+        <translation>Humidity ratio (kg/kg DA)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPage</name>
+    <message>
+        <source>大気圧 %1 hPa</source>
+        <translation>Pressure %1 hPa</translation>
+    </message>
+    <message>
+        <source>日付 %1</source>
+        <translation>Date %1</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
     <name>zeph::CDesktopUserInterface</name>
     <message>
         <source>このファイルは存在しません。作成しますか？</source>
         <translation>This file does not exist. Do you want to create it?</translation>
+    </message>
+</context>
+<context>
+    <name>zeph::Commands</name>
+    <message>
+        <source>冷&#x3000;却</source>
+        <translation>Cooling</translation>
+    </message>
+    <message>
+        <source>混&#x3000;合</source>
+        <translation>Mixing</translation>
+    </message>
+    <message>
+        <source>加&#x3000;熱</source>
+        <translation>Heating</translation>
+    </message>
+    <message>
+        <source>２点の線上</source>
+        <translation>On Line of 2 Points</translation>
+    </message>
+    <message>
+        <source>加&#x3000;湿</source>
+        <translation>Humidifying</translation>
+    </message>
+    <message>
+        <source>ポイント差</source>
+        <translation>Point Difference</translation>
+    </message>
+    <message>
+        <source>コイル容量</source>
+        <translation>Coil Capacity</translation>
+    </message>
+    <message>
+        <source>空調機容量</source>
+        <translation>AHU Capacity</translation>
+    </message>
+    <message>
+        <source>ポイント表示</source>
+        <translation>Show Point</translation>
+    </message>
+    <message>
+        <source>点の追加</source>
+        <translation>Add point</translation>
+    </message>
+    <message>
+        <source>点を削除</source>
+        <translation>Delete point</translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>自動計算</source>
+        <translation>Auto Calc</translation>
+    </message>
+    <message>
+        <source>圧力の変更</source>
+        <translation>Change pressure</translation>
+    </message>
+    <message>
+        <source>単位の変更</source>
+        <translation>Change units</translation>
+    </message>
+    <message>
+        <source>表示範囲の変更</source>
+        <translation>Change view range</translation>
+    </message>
+    <message>
+        <source>システム名の変更</source>
+        <translation>Rename system</translation>
+    </message>
+    <message>
+        <source>変更</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>zeph::EqcEntry</name>
+    <message>
+        <source>最小負荷が最大負荷を超えています、再度入力して下さい。</source>
+        <translation>The minimum load exceeds the maximum load. Enter the loads again.</translation>
+    </message>
+    <message>
+        <source>外気の湿球温度が乾球温度を超えています、再度入力して下さい。</source>
+        <translation>The outdoor wet bulb exceeds the dry bulb. Enter it again.</translation>
+    </message>
+    <message>
+        <source>室内の相対湿度が100％を超えています、再度入力して下さい。</source>
+        <translation>The room relative humidity exceeds 100%. Enter it again.</translation>
     </message>
 </context>
 <context>
@@ -849,6 +1377,157 @@
 表示範囲</source>
         <translation>Sets the options of the view range.
 View range</translation>
+    </message>
+</context>
+<context>
+    <name>zeph::runfile</name>
+    <message>
+        <source>ファイルが大きすぎます。読めるのは %1 MiB までです。</source>
+        <translation>The file is too large. Files of up to %1 MiB can be read.</translation>
+    </message>
+    <message>
+        <source>ファイルが空です。</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Zeph の作業ファイルではありません。</source>
+        <translation>This is not a Zeph run file.</translation>
+    </message>
+    <message>
+        <source>ファイルが途中で切れています。</source>
+        <translation>The file is cut short.</translation>
+    </message>
+    <message>
+        <source>ファイルが壊れています (%1 バイト目)。</source>
+        <translation>The file is damaged (at byte %1).</translation>
+    </message>
+    <message>
+        <source>ファイルの %1 バイト目の数値が読めません。</source>
+        <translation>The number at byte %1 of the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>ファイルに UTF-8 の文字として読めないところがあります。</source>
+        <translation>The file contains text that is not valid UTF-8.</translation>
+    </message>
+    <message>
+        <source>ファイルの入れ子が深すぎます。</source>
+        <translation>The file is nested too deeply.</translation>
+    </message>
+    <message>
+        <source>ファイルの中の項目が多すぎます。</source>
+        <translation>The file holds too many entries.</translation>
+    </message>
+    <message>
+        <source>バージョン %1 のファイルは読めません。新しい版の Zeph で保存されています。</source>
+        <translation>Files of version %1 cannot be read. The file was saved by a newer version of Zeph.</translation>
+    </message>
+    <message>
+        <source>点が多すぎます。読めるのは %1 点までです。</source>
+        <translation>There are too many points. Up to %1 points can be read.</translation>
+    </message>
+    <message>
+        <source>項目「%1」がありません。</source>
+        <translation>The entry &quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>項目「%1」の形式が正しくありません。</source>
+        <translation>The entry &quot;%1&quot; has the wrong type.</translation>
+    </message>
+    <message>
+        <source>項目「%1」に文字として読めないところがあります。</source>
+        <translation>The entry &quot;%1&quot; contains text that cannot be read.</translation>
+    </message>
+    <message>
+        <source>終了した系統 %1 に点がありません。</source>
+        <translation>Finished system %1 has no points.</translation>
+    </message>
+    <message>
+        <source>描画中の系統の %1 番目の点</source>
+        <translation>point %1 of the current system</translation>
+    </message>
+    <message>
+        <source>終了した系統 %1 の %2 番目の点</source>
+        <translation>point %2 of finished system %1</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>the settings</translation>
+    </message>
+    <message>
+        <source>表示範囲</source>
+        <translation>the view range</translation>
+    </message>
+    <message>
+        <source>能力計算の条件</source>
+        <translation>the capacity conditions</translation>
+    </message>
+    <message>
+        <source>最後の能力計算の結果</source>
+        <translation>the last capacity result</translation>
+    </message>
+    <message>
+        <source>記録された %1 番目の能力計算の結果</source>
+        <translation>recorded capacity result %1</translation>
+    </message>
+    <message>
+        <source>描画中の系統</source>
+        <translation>the current system</translation>
+    </message>
+    <message>
+        <source>終了した系統 %1</source>
+        <translation>finished system %1</translation>
+    </message>
+    <message>
+        <source> 〜 </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>0 または </source>
+        <translation>0 or </translation>
+    </message>
+    <message>
+        <source>%1の %2 の値 %3 が範囲外です (%4)。</source>
+        <translation>The value %3 of %2 in %1 is out of range (%4).</translation>
+    </message>
+    <message>
+        <source>%1の %2 の値 %3 が範囲外です (0 〜 %4)。</source>
+        <translation>The value %3 of %2 in %1 is out of range (0 to %4).</translation>
+    </message>
+    <message>
+        <source>%1の番号が %2 です。%3 のはずです。</source>
+        <translation>The number of %1 is %2; it should be %3.</translation>
+    </message>
+    <message>
+        <source>描画中の系統の最後の点番号 %1 が点の数 %2 と合いません。</source>
+        <translation>The last point number %1 of the current system does not match its %2 points.</translation>
+    </message>
+    <message>
+        <source>終了した系統の数と、その名前や点の数が合いません。</source>
+        <translation>The number of finished systems does not match their names or point counts.</translation>
+    </message>
+    <message>
+        <source>表示範囲の最大値が最小値より大きくありません。</source>
+        <translation>A maximum of the view range is not greater than its minimum.</translation>
+    </message>
+    <message>
+        <source>大気圧「%1」が %2 〜 %3 hPa の数値ではありません。</source>
+        <translation>The atmospheric pressure &quot;%1&quot; is not a number from %2 to %3 hPa.</translation>
+    </message>
+    <message>
+        <source>%1の名前が文字として読めません。</source>
+        <translation>The name of %1 cannot be read as text.</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」を開けません (%2)。</source>
+        <translation>The file &quot;%1&quot; cannot be opened (%2).</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」を読めません (%2)。</source>
+        <translation>The file &quot;%1&quot; cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」に保存できません (%2)。元のファイルはそのままです。</source>
+        <translation>The run cannot be saved to &quot;%1&quot; (%2). The original file is unchanged.</translation>
     </message>
 </context>
 </TS>
