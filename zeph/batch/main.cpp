@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "reportmode.h"
 #include "sizemode.h"
 #include "statesmode.h"
 
@@ -32,6 +33,8 @@ constexpr Mode kModes[] = {
      &zeph::batch::RunStates},
     {"size", "size the air-conditioning unit of a room from a JSON file of conditions",
      &zeph::batch::RunSize},
+    {"report", "write the report of a saved run, as the program writes it at finish",
+     &zeph::batch::RunReport},
 };
 
 void PrintHelp() {

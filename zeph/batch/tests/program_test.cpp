@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QString>
 
 #include <array>
 #include <charconv>
@@ -20,6 +21,11 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "run/runfile.h"
+#include "run/writefile.h"
+#include "run/zephrun.h"
+#include "samplereport.h"
 
 #ifndef ZEPH_BATCH_PROGRAM
 #error "ZEPH_BATCH_PROGRAM must name the built program"
@@ -152,6 +158,11 @@ TEST_F(Program, HelpVersionAndModes) {
         {{"--help"}, 0, "Usage: zeph-batch MODE", ""},
         {{"states", "--help"}, 0, "Usage: zeph-batch states [IN.csv|-]", ""},
         {{"size", "--help"}, 0, "Usage: zeph-batch size [CONDITIONS.json|-]", ""},
+        {{"report", "--help"}, 0, "Usage: zeph-batch report RUN.zeph", ""},
+        {{"report"},
+         2,
+         "",
+         "zeph-batch: report: no run file given\nTry 'zeph-batch report --help'.\n"},
         {{}, 2, "", "zeph-batch: no mode given\nTry 'zeph-batch --help'.\n"},
         {{"sizes"}, 2, "", "zeph-batch: unknown mode \"sizes\"\nTry 'zeph-batch --help'.\n"},
         {{"states", "--units", "J"},
@@ -486,6 +497,67 @@ TEST_F(Program, SizeRefusesBadConditionFiles) {
         EXPECT_EQ(r.err.rfind("zeph-batch: " + file + ": " + c.error, 0), 0u) << c.label << r.err;
         EXPECT_EQ(r.out, "") << c.label;
         EXPECT_EQ(Leftovers(), std::vector<std::string>{"room.json"}) << c.label;
+    }
+}
+
+// A run of one finished system and one being drawn, each with its capacity
+// result (the second not yet archived).
+RunState SavedRun() {
+    const ReportData sample = sample::SampleRun();
+    RunState run;
+    run.allPoints = sample.points.mid(0, 3);
+    run.systemNames = {sample.systemNames.first()};
+    run.systemCount = 1;
+    run.archivedCount = 3;
+    run.eqcResults = {sample.results.first()};
+    run.points = sample.points.mid(3, 2);
+    run.pointNo = 2;
+    run.systemName = QStringLiteral("AHU-2");
+    run.eqcResult = sample.results.last();
+    run.eqcPending = 1;
+    return run;
+}
+
+TEST_F(Program, ReportIsTheOneTheProgramWritesAtFinish) {
+    const RunState saved = SavedRun();
+    const std::string file = (dir_ / "run.zeph").string();
+    QString reason;
+    ASSERT_TRUE(SaveRunFile(QString::fromStdString(file), saved, &reason)) << reason.toStdString();
+    // What the window writes when OK finishes this run.
+    CZephRun finished;
+    finished.RestoreState(saved);
+    finished.FinishRun(saved.systemName);
+    const std::string expected = CWriteFile(ReportOf(finished.State())).Text();
+    // Both systems and both capacity blocks are in it.
+    EXPECT_NE(expected.find("Location (AHU-1)"), std::string::npos);
+    EXPECT_NE(expected.find("Location (AHU-2)"), std::string::npos);
+    EXPECT_NE(expected.find("室B"), std::string::npos);
+
+    const Result toStdout = Run({"report", file});
+    EXPECT_EQ(toStdout.status, 0) << toStdout.err;
+    EXPECT_EQ(toStdout.err, "");
+    EXPECT_EQ(toStdout.out, expected);
+    const Result toFile = Run({"report", file, "-o", (dir_ / "report.txt").string()});
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_EQ(toFile.out, "");
+    EXPECT_EQ(ReadFile(dir_ / "report.txt"), expected);
+}
+
+TEST_F(Program, ReportRefusesAFileThatIsNotARun) {
+    const std::string file = (dir_ / "run.zeph").string();
+    const struct {
+        const char* label;
+        const char* bytes;  // nullptr: no file at all
+    } cases[] = {{"not JSON", "run 1"}, {"not a run", "[1]"}, {"missing", nullptr}};
+    for (const auto& c : cases) {
+        fs::remove(file);
+        if (c.bytes) WriteFile(file, c.bytes);
+        const QString reason = LoadRunFile(QString::fromStdString(file)).reason;
+        ASSERT_FALSE(reason.isEmpty()) << c.label;
+        const Result r = Run({"report", file, "-o", (dir_ / "report.txt").string()});
+        EXPECT_EQ(r.status, 2) << c.label;
+        EXPECT_EQ(r.err, "zeph-batch: " + file + ": " + reason.toStdString() + "\n") << c.label;
+        EXPECT_FALSE(fs::exists(dir_ / "report.txt")) << c.label;
     }
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The mode "report": the report the program writes when a run is finished,
+// for a saved run file.
+namespace zeph::batch {
+
+struct ReportOptions {
+    std::string input;         // the run file
+    std::string output = "-";  // "-" is standard output
+    bool help = false;
+};
+
+// Reads the arguments that follow the mode's name. The usage error when
+// they are not valid.
+std::optional<std::string> ParseReportOptions(std::span<const std::string_view> args,
+                                              ReportOptions& options);
+
+// Runs the mode; the exit status: 0 the report was written, 2 a usage,
+// input or output error.
+int RunReport(std::span<const std::string_view> args);
+
+}  // namespace zeph::batch
