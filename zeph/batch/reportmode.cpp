@@ -1,9 +1,15 @@
 #include "reportmode.h"
 
+#include <QBuffer>
+#include <QDate>
+#include <QGuiApplication>
 #include <QString>
 
 #include <iostream>
+#include <memory>
 
+#include "chart/chartfonts.h"
+#include "chart/chartpicture.h"
 #include "cli.h"
 #include "outputfile.h"
 #include "run/runfile.h"
@@ -15,8 +21,13 @@ namespace {
 
 constexpr std::string_view kMode = "report";
 
+// The chart's size on the screen the PNG is drawn for: the chart of a
+// window of the default size (1040 × 720) on the desktop the program is
+// tested on.
+constexpr QSize kPictureClient(640, 640);
+
 constexpr std::string_view kHelp =
-    R"(Usage: zeph-batch report RUN.zeph [-o REPORT.txt]
+    R"(Usage: zeph-batch report RUN.zeph [-o REPORT.txt] [--png FILE] [--pdf FILE]
 
 Writes the report the program offers when a run is finished, for the run
 saved in RUN.zeph: the run is finished as OK finishes it (the system being
@@ -25,17 +36,54 @@ the finished ones), and the report is the same text, byte for byte, that
 the program writes then: one table of points per system and one block per
 capacity result, dated today. UTF-8 with '\n' line ends.
 
-Output: standard output, or REPORT.txt, which appears complete or not at
-all.
+Pictures: the chart of the system being drawn as the program's export
+item draws it, with every line family shown: --png is the picture of a
+chart of 640 x 640 pixels on a screen of pixel ratio 1, at twice that
+many pixels (1280 x 1280), as the export item doubles the chart on the
+screen; --pdf is one A4
+landscape page laid out as a printed one, dated today. They are drawn
+without a display (Qt's offscreen platform).
+
+Output: standard output, or REPORT.txt; each file appears complete or not
+at all.
 
 Options:
   -o, --output OUT  write the report to OUT instead of standard output
+  --png FILE        also write the chart as a PNG picture to FILE
+  --pdf FILE        also write the chart as a PDF page to FILE
   -h, --help        show this help
 
 Exit status: 0 when the report was written; 2 for a usage, input or output
 error (a run file that is refused is named with the reason; nothing is
 written).
 )";
+
+// The chart pictures of run that options ask for, into png and pdf; the
+// reason one could not be drawn, or nothing.
+std::optional<std::string> DrawPictures(const CZephRun& run, const ReportOptions& options,
+                                        QByteArray& png, QByteArray& pdf) {
+    const ChartOptions allFamilies;
+    QBuffer buffer;
+    if (!options.png.empty()) {
+        buffer.setBuffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        const QImage image = ChartExportPicture(run, allFamilies, kPictureClient);
+        if (const QString reason = WriteChartPng(buffer, image); !reason.isEmpty()) {
+            return options.png + ": " + reason.toStdString();
+        }
+        buffer.close();
+    }
+    if (!options.pdf.empty()) {
+        buffer.setBuffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        const ChartPageInfo page{run.SystemNameOr(run.State().systemName), QDate::currentDate()};
+        const QString reason =
+            WriteChartPdf(buffer, run, allFamilies, page, QString::fromUtf8(kProgramName));
+        if (!reason.isEmpty()) return options.pdf + ": " + reason.toStdString();
+        buffer.close();
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -60,7 +108,7 @@ std::optional<std::string> ParseReportOptions(std::span<const std::string_view> 
         }
         std::optional<std::string_view> value;
         std::string_view name;
-        for (const std::string_view known : {"-o", "--output"}) {
+        for (const std::string_view known : {"-o", "--output", "--png", "--pdf"}) {
             if (ReadOption(arg, known, value)) name = known;
         }
         if (name.empty()) return "unknown option " + Quoted(arg);
@@ -69,7 +117,12 @@ std::optional<std::string> ParseReportOptions(std::span<const std::string_view> 
             value = args[++i];
         }
         if (value->empty()) return "option " + std::string(name) + " needs a file name";
-        options.output = std::string(*value);
+        if (name == "--png" || name == "--pdf") {
+            if (*value == "-") return "option " + std::string(name) + " needs a file name";
+            (name == "--png" ? options.png : options.pdf) = std::string(*value);
+        } else {
+            options.output = std::string(*value);
+        }
     }
     if (options.input.empty() && !options.help) return "no run file given";
     return std::nullopt;
@@ -91,19 +144,46 @@ int RunReport(std::span<const std::string_view> args) {
         PrintError(options.input + ": " + read.reason.toStdString());
         return kExitError;
     }
-    // The finish of the window: the system being drawn joins the archive.
     CZephRun run;
     run.RestoreState(*read.state);
-    run.FinishRun(read.state->systemName);
 
-    OutputFile out;
+    // The pictures need Qt Gui, without a display; only drawn when asked.
+    std::unique_ptr<QGuiApplication> gui;
+    QByteArray png, pdf;
+    if (!options.png.empty() || !options.pdf.empty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "zeph-batch";
+        static char* argv[] = {name, nullptr};
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+        // The faces the program's chart asks for, as the window has them.
+        zeph::InstallFontSubstitutes();
+        if (const std::optional<std::string> error = DrawPictures(run, options, png, pdf)) {
+            PrintError(*error);
+            return kExitError;
+        }
+    }
+
+    // The finish of the window: the system being drawn joins the archive.
+    run.FinishRun(read.state->systemName);
+    OutputFile report, pngFile, pdfFile;
     std::string error;
-    if (!out.Open(options.output, error)) {
+    const auto open = [&error](OutputFile& file, const std::string& path) {
+        return path.empty() || file.Open(path, error);
+    };
+    if (!open(report, options.output) || !open(pngFile, options.png) ||
+        !open(pdfFile, options.pdf)) {
         PrintError(error);
         return kExitError;
     }
-    out.Buffer() = CWriteFile(ReportOf(run.State())).Text();
-    if (!out.Commit(error)) {
+    report.Buffer() = CWriteFile(ReportOf(run.State())).Text();
+    pngFile.Buffer().assign(png.constData(), png.size());
+    pdfFile.Buffer().assign(pdf.constData(), pdf.size());
+    const auto commit = [&error](OutputFile& file, const std::string& path) {
+        return path.empty() || file.Commit(error);
+    };
+    if (!commit(pngFile, options.png) || !commit(pdfFile, options.pdf) ||
+        !commit(report, options.output)) {
         PrintError(error);
         return kExitError;
     }

@@ -12,6 +12,8 @@ namespace zeph::batch {
 struct ReportOptions {
     std::string input;         // the run file
     std::string output = "-";  // "-" is standard output
+    std::string png;           // the chart as a PNG picture; empty: none
+    std::string pdf;           // the chart as a PDF page; empty: none
     bool help = false;
 };
 

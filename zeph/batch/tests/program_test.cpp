@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -541,6 +543,23 @@ TEST_F(Program, ReportIsTheOneTheProgramWritesAtFinish) {
     EXPECT_EQ(toFile.status, 0) << toFile.err;
     EXPECT_EQ(toFile.out, "");
     EXPECT_EQ(ReadFile(dir_ / "report.txt"), expected);
+
+    // The chart pictures beside it, without a display: the export's PNG at
+    // twice the 640-pixel chart, drawn (more than the sheet's colours), and
+    // a PDF page.
+    const std::string png = (dir_ / "chart.png").string();
+    const std::string pdf = (dir_ / "chart.pdf").string();
+    const Result pictures = Run({"report", file, "--png", png, "--pdf", pdf});
+    EXPECT_EQ(pictures.status, 0) << pictures.err;
+    EXPECT_EQ(pictures.out, expected);
+    const QImage image(QString::fromStdString(png));
+    EXPECT_EQ(image.size(), QSize(1280, 1280));
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 7) {
+        for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
+    }
+    EXPECT_GT(colours.size(), 4);
+    EXPECT_EQ(ReadFile(dir_ / "chart.pdf").substr(0, 5), "%PDF-");
 }
 
 TEST_F(Program, ReportRefusesAFileThatIsNotARun) {
