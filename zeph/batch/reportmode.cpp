@@ -11,6 +11,7 @@
 #include "chart/chartfonts.h"
 #include "chart/chartpicture.h"
 #include "cli.h"
+#include "optionwalk.h"
 #include "outputfile.h"
 #include "run/runfile.h"
 #include "run/writefile.h"
@@ -89,41 +90,25 @@ std::optional<std::string> DrawPictures(const CZephRun& run, const ReportOptions
 
 std::optional<std::string> ParseReportOptions(std::span<const std::string_view> args,
                                               ReportOptions& options) {
-    bool optionsEnd = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (optionsEnd || arg.empty() || arg[0] != '-') {
+    const OptionError error = WalkOptions(
+        args, {"-o", "--output", "--png", "--pdf"}, false, options.help,
+        [&](std::string_view arg) -> OptionError {
             if (!options.input.empty()) return "more than one run file: " + Quoted(arg);
             if (arg.empty()) return "the run file name is empty";
             options.input = std::string(arg);
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnd = true;
-            continue;
-        }
-        if (arg == "-h" || arg == "--help") {
-            options.help = true;
-            continue;
-        }
-        std::optional<std::string_view> value;
-        std::string_view name;
-        for (const std::string_view known : {"-o", "--output", "--png", "--pdf"}) {
-            if (ReadOption(arg, known, value)) name = known;
-        }
-        if (name.empty()) return "unknown option " + Quoted(arg);
-        if (!value) {
-            if (i + 1 == args.size()) return "option " + std::string(name) + " needs a value";
-            value = args[++i];
-        }
-        if (value->empty()) return "option " + std::string(name) + " needs a file name";
-        if (name == "--png" || name == "--pdf") {
-            if (*value == "-") return "option " + std::string(name) + " needs a file name";
-            (name == "--png" ? options.png : options.pdf) = std::string(*value);
-        } else {
-            options.output = std::string(*value);
-        }
-    }
+            return std::nullopt;
+        },
+        [&](std::string_view name, std::string_view value) -> OptionError {
+            const bool picture = name == "--png" || name == "--pdf";
+            if (value.empty() || (picture && value == "-")) {
+                return "option " + std::string(name) + " needs a file name";
+            }
+            (name == "--png"   ? options.png
+             : name == "--pdf" ? options.pdf
+                               : options.output) = std::string(value);
+            return std::nullopt;
+        });
+    if (error) return error;
     if (options.input.empty() && !options.help) return "no run file given";
     return std::nullopt;
 }

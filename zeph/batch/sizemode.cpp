@@ -10,6 +10,7 @@
 
 #include "cli.h"
 #include "corvo/message.h"
+#include "optionwalk.h"
 #include "outputfile.h"
 #include "run/runprompt.h"
 #include "run/zephrun.h"
@@ -140,37 +141,19 @@ std::string_view SizeHelp() {
 std::optional<std::string> ParseSizeOptions(std::span<const std::string_view> args,
                                             SizeOptions& options) {
     bool inputGiven = false;
-    bool optionsEnd = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (optionsEnd || arg == "-" || arg.empty() || arg[0] != '-') {
+    return WalkOptions(
+        args, {"-o", "--output"}, true, options.help,
+        [&](std::string_view arg) -> OptionError {
             if (inputGiven) return "more than one conditions file: " + Quoted(arg);
             options.input = std::string(arg);
             inputGiven = true;
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnd = true;
-            continue;
-        }
-        if (arg == "-h" || arg == "--help") {
-            options.help = true;
-            continue;
-        }
-        std::optional<std::string_view> value;
-        std::string_view name;
-        for (const std::string_view known : {"-o", "--output"}) {
-            if (ReadOption(arg, known, value)) name = known;
-        }
-        if (name.empty()) return "unknown option " + Quoted(arg);
-        if (!value) {
-            if (i + 1 == args.size()) return "option " + std::string(name) + " needs a value";
-            value = args[++i];
-        }
-        if (value->empty()) return "option " + std::string(name) + " needs a file name";
-        options.output = std::string(*value);
-    }
-    return std::nullopt;
+            return std::nullopt;
+        },
+        [&](std::string_view name, std::string_view value) -> OptionError {
+            if (value.empty()) return "option " + std::string(name) + " needs a file name";
+            options.output = std::string(value);
+            return std::nullopt;
+        });
 }
 
 int RunSize(std::span<const std::string_view> args) {

@@ -10,6 +10,7 @@
 #include "cli.h"
 #include "csvreader.h"
 #include "numbertext.h"
+#include "optionwalk.h"
 #include "outputfile.h"
 
 namespace zeph::batch {
@@ -88,67 +89,52 @@ std::optional<std::string> ParseStatesOptions(std::span<const std::string_view> 
     bool inputGiven = false;
     bool pressureGiven = false;
     bool altitudeGiven = false;
-    bool optionsEnd = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (optionsEnd || arg == "-" || arg.empty() || arg[0] != '-') {
-            if (inputGiven) return "more than one input file: " + Quoted(arg);
-            options.input = std::string(arg);
-            inputGiven = true;
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnd = true;
-            continue;
-        }
-        if (arg == "-h" || arg == "--help") {
-            options.help = true;
-            continue;
-        }
-        std::optional<std::string_view> value;
-        std::string_view name;
-        for (const std::string_view known :
-             {"-o", "--output", "--pressure", "--altitude", "--units", "--format"}) {
-            if (ReadOption(arg, known, value)) name = known;
-        }
-        if (name.empty()) return "unknown option " + Quoted(arg);
-        if (!value) {
-            if (i + 1 == args.size()) return "option " + std::string(name) + " needs a value";
-            value = args[++i];
-        }
+    const auto operand = [&](std::string_view arg) -> OptionError {
+        if (inputGiven) return "more than one input file: " + Quoted(arg);
+        options.input = std::string(arg);
+        inputGiven = true;
+        return std::nullopt;
+    };
+    const auto option = [&](std::string_view name, std::string_view value) -> OptionError {
         if (name == "-o" || name == "--output") {
-            if (value->empty()) return "option " + std::string(name) + " needs a file name";
-            options.output = std::string(*value);
+            if (value.empty()) return "option " + std::string(name) + " needs a file name";
+            options.output = std::string(value);
         } else if (name == "--pressure" || name == "--altitude") {
-            const std::optional<double> number = ParseNumber(*value);
+            const std::optional<double> number = ParseNumber(value);
             const double pressure = !number                ? NAN
                                     : name == "--pressure" ? *number
                                                            : StandardAtmospherePressure(*number);
             if (!(pressure > 0) || !std::isfinite(pressure)) {
                 return name == "--pressure"
-                           ? "--pressure " + Quoted(*value) + " is not a positive number (hPa)"
-                           : "--altitude " + Quoted(*value) +
+                           ? "--pressure " + Quoted(value) + " is not a positive number (hPa)"
+                           : "--altitude " + Quoted(value) +
                                  " is not an altitude in metres below 44330";
             }
             options.pressure = pressure;
             (name == "--pressure" ? pressureGiven : altitudeGiven) = true;
         } else if (name == "--units") {
-            if (*value == "si") {
+            if (value == "si") {
                 options.unit = EnthalpyUnit::kKj;
-            } else if (*value == "kcal") {
+            } else if (value == "kcal") {
                 options.unit = EnthalpyUnit::kKcal;
             } else {
-                return "--units takes si or kcal, not " + Quoted(*value);
+                return "--units takes si or kcal, not " + Quoted(value);
             }
         } else {
-            if (*value == "csv") {
+            if (value == "csv") {
                 options.format = TableFormat::kCsv;
-            } else if (*value == "json") {
+            } else if (value == "json") {
                 options.format = TableFormat::kJson;
             } else {
-                return "--format takes csv or json, not " + Quoted(*value);
+                return "--format takes csv or json, not " + Quoted(value);
             }
         }
+        return std::nullopt;
+    };
+    if (OptionError error =
+            WalkOptions(args, {"-o", "--output", "--pressure", "--altitude", "--units", "--format"},
+                        true, options.help, operand, option)) {
+        return error;
     }
     if (pressureGiven && altitudeGiven) return "--pressure and --altitude exclude each other";
     return std::nullopt;
