@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "corvo/corvoapp.h"
@@ -90,8 +91,11 @@ CAirChangeDlgJ::CAirChangeDlgJ(CDialogHost* host, QWidget* parent)
     m_list = new QTableWidget(0, 2, this);
     m_list->setObjectName(QString::number(IDC_LIST));
     m_list->setHorizontalHeaderLabels({tr("換気回数"), tr("吹出温度")});
-    m_list->setColumnWidth(kColumnCount, 65);
-    m_list->setColumnWidth(kColumnSupplyTemp, 70);
+    // 65 and 70 pixels, wider where a heading needs more.
+    const QHeaderView* header = m_list->horizontalHeader();
+    m_list->setColumnWidth(kColumnCount, std::max(65, header->sectionSizeHint(kColumnCount)));
+    m_list->setColumnWidth(kColumnSupplyTemp,
+                           std::max(70, header->sectionSizeHint(kColumnSupplyTemp)));
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->verticalHeader()->hide();
     m_list->setShowGrid(true);

@@ -25,6 +25,7 @@
 #include "gui/fileui.h"
 #include "gui/language.h"
 #include "gui/staticgraph.h"
+#include "gui/textfit.h"
 #include "gui/ui.h"
 #include "main/commandnames.h"
 #include "main/rundocument.h"
@@ -285,7 +286,9 @@ void CZephDlgJ::BuildControls() {
 
     auto* rightPanel = new QWidget(this);
     rightPanel->setLayout(right);
-    rightPanel->setFixedWidth(300);
+    // 300 pixels, as the Japanese texts need; wider when the labels of the
+    // interface's language or the desktop's font need more.
+    const int panelWidth = zeph::FixWidthForTexts(rightPanel, 300);
     // On a short screen the panel scrolls instead of being cut off.
     auto* rightScroll = m_rightPanel = new QScrollArea(this);
     rightScroll->setObjectName(QStringLiteral("rightPanel"));
@@ -293,7 +296,7 @@ void CZephDlgJ::BuildControls() {
     rightScroll->setWidgetResizable(true);
     rightScroll->setFrameShape(QFrame::NoFrame);
     rightScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    rightScroll->setFixedWidth(300 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
+    rightScroll->setFixedWidth(panelWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 
     auto* body = new QHBoxLayout;
     body->addLayout(CreateChartColumn(), 1);

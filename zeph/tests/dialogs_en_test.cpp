@@ -5,56 +5,15 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
-#include "dialogs/airchangedlgj.h"
-#include "dialogs/calpointdlgj.h"
-#include "dialogs/coilcapdlgj.h"
-#include "dialogs/deltadlgj.h"
-#include "dialogs/dialoghost.h"
-#include "dialogs/generaldlgj.h"
-#include "dialogs/graphviewrangedlg.h"
-#include "dialogs/heatdlgj.h"
-#include "dialogs/hhdlgj.h"
-#include "dialogs/mixdlgj.h"
-#include "dialogs/reheaterdlgj.h"
-#include "dialogs/shfdlgj.h"
-#include "dialogs/slopcaldlgj.h"
+#include "alldialogs.h"
 #include "dialogscript.h"
 #include "englishtexts.h"
 #include "gui/language.h"
-#include "run/pointtext.h"
-#include "run/strings.h"
 #include "scriptedui.h"
 
 namespace {
-
-// A host that shows error codes as the main window does.
-class EnglishHost : public CDialogHost {
-  public:
-    int GetPointCount() const override { return 2; }
-    _CORVO GetPointValues(int) const override { return zeph::FailedState(); }
-    void ShowError(int code) override {
-        zeph::ShowMessage(zeph::ErrorText(code), zeph::MsgIcon::Question);
-    }
-    int UnitMode() const override { return unitMode; }
-    QString PressureText() const override { return QStringLiteral("1013.25"); }
-    QWidget* ChartWidget() const override { return nullptr; }
-
-    int unitMode = 0;
-};
-
-// Opens the dialog as its opener would, without a modal loop: a tool
-// window through Create(), which fills it for the unit mode.
-void Open(CProcessDlg* dialog) {
-    if (auto* tool = qobject_cast<CToolDlg*>(dialog)) {
-        tool->Create();
-    } else {
-        dialog->show();
-    }
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-}
 
 void Type(QWidget* dialog, int id, const char* text) {
     TypeInto(dialog, id, QString::fromLatin1(text));
@@ -77,28 +36,13 @@ void EnglishDialogsTest::initTestCase() {
 }
 
 void EnglishDialogsTest::dialogsShowNoJapanese() {
-    using Make = std::function<CProcessDlg*(CDialogHost*)>;
-    const QList<Make> dialogs = {
-        [](CDialogHost* h) { return new CShfDlgJ(h); },
-        [](CDialogHost* h) { return new CMixDlgJ(h); },
-        [](CDialogHost* h) { return new CHeatDlgJ(h); },
-        [](CDialogHost* h) { return new CCalPointDlgJ(h); },
-        [](CDialogHost* h) { return new CDeltaDlgJ(h); },
-        [](CDialogHost* h) { return new CHHDlgJ(h); },
-        [](CDialogHost* h) { return new CReHeaterDlgJ(h); },
-        [](CDialogHost* h) { return new CSlopCalDlgJ(h); },
-        [](CDialogHost* h) { return new CGeneralDlgJ(h); },
-        [](CDialogHost* h) { return new CCoilCapDlgJ(h); },
-        [](CDialogHost* h) { return new CAirChangeDlgJ(h); },
-        [](CDialogHost* h) { return new CGraphViewRangeDlg(h); },
-    };
-    EnglishHost host;
+    TextHost host;
     QStringList found;
     for (int unitMode : {0, 1}) {
         host.unitMode = unitMode;
-        for (const Make& make : dialogs) {
+        for (const DialogMaker& make : AllDialogMakers()) {
             const std::unique_ptr<CProcessDlg> dialog(make(&host));
-            Open(dialog.get());
+            OpenDialog(dialog.get());
             QVERIFY(!dialog->windowTitle().isEmpty());
             found << JapaneseTextsIn(dialog.get());
         }
@@ -109,16 +53,16 @@ void EnglishDialogsTest::dialogsShowNoJapanese() {
 void EnglishDialogsTest::messagesAreEnglish() {
     CScriptedUi ui;
     CScriptedUi::Scope scope(ui);
-    EnglishHost host;
+    TextHost host;
 
     // An error code shown through the host.
     CShfDlgJ cooling(&host);
-    Open(&cooling);
+    OpenDialog(&cooling);
     PressEnter(&cooling);
 
     // The view range's own refusals and the range prompt.
     CGraphViewRangeDlg range(&host);
-    Open(&range);
+    OpenDialog(&range);
     Type(&range, CGraphViewRangeDlg::IDC_MAX_DB, "10");
     Type(&range, CGraphViewRangeDlg::IDC_MIN_DB, "10");
     PressEnter(&range);
@@ -130,7 +74,7 @@ void EnglishDialogsTest::messagesAreEnglish() {
     // The air-change table: a heat too large for the room, a row that is
     // not one.
     CAirChangeDlgJ airChanges(&host);
-    Open(&airChanges);
+    OpenDialog(&airChanges);
     Type(&airChanges, CAirChangeDlgJ::IDC_VOLUME, "10");
     Type(&airChanges, CAirChangeDlgJ::IDC_HEAT, "5000");
     ClickOn(&airChanges, CAirChangeDlgJ::IDC_TRIAL);
@@ -139,7 +83,7 @@ void EnglishDialogsTest::messagesAreEnglish() {
 
     // The calculator refuses a third quantity.
     CGeneralDlgJ calculator(&host);
-    Open(&calculator);
+    OpenDialog(&calculator);
     Type(&calculator, CGeneralDlgJ::IDC_HEAT, "1000");
     Type(&calculator, CGeneralDlgJ::IDC_AIR, "500");
     Type(&calculator, CGeneralDlgJ::IDC_DH, "5");
