@@ -5,6 +5,8 @@
 #include <QTransform>
 #include <cmath>
 
+#include "chart/zephgraph.h"
+
 namespace {
 
 // Pixel ratios the picture is kept for (whole ratios only: the copy must
@@ -62,7 +64,9 @@ bool CSheetCache::Draw(QPainter& painter, const QRect& client, const FamilyView&
                   static_cast<int>(ratio),
                   format,
                   painter.renderHints(),
-                  painter.layoutDirection()};
+                  painter.layoutDirection(),
+                  CZephGraph::DryBulbTitle(),
+                  CZephGraph::HumidityTitle()};
     if (!m_key || !(*m_key == key)) {
         m_key.reset();
         const QSize pixels = (QSizeF(world.size()) * ratio).toSize();

@@ -12,7 +12,7 @@
 // A picture of the chart's background (the sheet with its grid, scales and
 // curves, and the line families shown), kept in device pixels between
 // paints. It is drawn afresh when what it shows changes (view range,
-// pressure, unit mode, families shown) or the target does (size, pixel
+// pressure, unit mode, families shown, language) or the target does (size, pixel
 // ratio, pixel format, render hints, layout direction), and otherwise
 // copied to the target pixel for pixel: the same pixels as drawing the
 // background there.
@@ -41,6 +41,9 @@ class CSheetCache {
         QImage::Format format = QImage::Format_Invalid;
         QPainter::RenderHints hints;
         Qt::LayoutDirection direction = Qt::LeftToRight;
+        // The axis titles, which follow the interface's language.
+        QString dryBulbTitle;
+        QString humidityTitle;
         friend bool operator==(const Key&, const Key&) = default;
     };
     std::optional<Key> m_key;

@@ -158,6 +158,14 @@ void CZephGraph::DrawGrid(QPainter& dc, double P) {
     dc.setPen(QPen(Qt::black));
 }
 
+QString CZephGraph::DryBulbTitle() {
+    return QCoreApplication::translate("CZephGraph", "温度 （℃）");
+}
+
+QString CZephGraph::HumidityTitle() {
+    return QCoreApplication::translate("CZephGraph", "絶対湿度 (Kg/Kg)(DA)");
+}
+
 // The axis titles, the temperature under every dry-bulb line and the
 // humidity right of every humidity line (and of the top tick).
 void CZephGraph::DrawAxisLabels(QPainter& dc) {
@@ -168,7 +176,7 @@ void CZephGraph::DrawAxisLabels(QPainter& dc) {
     dc.setRenderHint(QPainter::Antialiasing, true);
 
     sheet::DrawText(dc, font, QPoint((Frame.right - Frame.left) / 2, Frame.top + 40),
-                    QCoreApplication::translate("CZephGraph", "温度 （℃）"), ink);
+                    DryBulbTitle(), ink);
     for (int i = 0; i <= n; ++i) {
         if (i % 5 != 0) continue;
         const double t = MinDb + i;
@@ -176,8 +184,7 @@ void CZephGraph::DrawAxisLabels(QPainter& dc) {
         sheet::DrawText(dc, font, QPoint(p.x() - 5, p.y() + 10), QString::asprintf("%2.1f", t),
                         ink);
     }
-    sheet::DrawText(dc, font, QPoint(Frame.right - 220, Frame.bottom - 30),
-                    QCoreApplication::translate("CZephGraph", "絶対湿度 (Kg/Kg)(DA)"), ink);
+    sheet::DrawText(dc, font, QPoint(Frame.right - 220, Frame.bottom - 30), HumidityTitle(), ink);
     for (int i = 1; i <= N; ++i) {
         if (i % 5 != 0) continue;
         const double x = MinXi + i / 1000.0;

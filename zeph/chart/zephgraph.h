@@ -88,6 +88,10 @@ class CZephGraph {
     static void DrawPointMark(QPainter& dc, const sheet::SheetFont& font, QPoint p, int number);
     // The font of the point numbers.
     static sheet::SheetFont PointFont();
+    // The titles of the dry-bulb and humidity axes in the language of the
+    // interface.
+    static QString DryBulbTitle();
+    static QString HumidityTitle();
 
     double MaxDb;
     double MinDb;

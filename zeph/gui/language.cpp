@@ -30,12 +30,6 @@ constexpr const char* kSettingsKey = "language";
 // The size of the Japanese interface's font (TextFont).
 constexpr int kJapaneseFontPoints = 9;
 
-// What the menu says after a choice that takes effect at the next start,
-// and its context in the translations.
-constexpr const char* kNextStartContext = "zeph::Language";
-constexpr const char* kNextStartText =
-    QT_TRANSLATE_NOOP("zeph::Language", "表示言語は次回の起動から切り替わります。");
-
 // Identifiers of the language submenu and its items.
 constexpr int kLanguageMenuId = 35809;
 constexpr int kJapaneseItemId = 35820;
@@ -62,20 +56,6 @@ QTranslator* InstallCatalog(const QString& path) {
         return nullptr;
     }
     return translator;
-}
-
-// source (of context) in language, whatever language is installed.
-QString TextIn(Language language, const char* context, const char* source) {
-    if (language == Language::English) {
-        QTranslator english;
-        if (english.load(QString::fromLatin1(kEnglishCatalog))) {
-            const QString text = english.translate(context, source);
-            if (!text.isEmpty()) {
-                return text;
-            }
-        }
-    }
-    return QString::fromUtf8(source);
 }
 
 }  // namespace
@@ -187,20 +167,15 @@ void ApplyInterfaceFont(QWidget* window) {
     }
 }
 
-void ChooseLanguage(Language language, bool applyNow) {
+void ChooseLanguage(Language language) {
     SaveLanguage(language);
     State().chosen = language;
-    if (language == CurrentLanguage()) {
-        return;
-    }
-    if (applyNow) {
+    if (language != CurrentLanguage()) {
         InstallLanguage(language);
-        return;
     }
-    ShowMessage(TextIn(language, kNextStartContext, kNextStartText), MsgIcon::Information);
 }
 
-QMenu* CreateLanguageMenu(QWidget* parent, bool applyNow) {
+QMenu* CreateLanguageMenu(QWidget* parent) {
     // The menu and its items read the same in every language, so that they
     // can be found whatever language is shown.
     auto* menu = new QMenu(QString::fromUtf8("言語 / Language"), parent);
@@ -224,7 +199,7 @@ QMenu* CreateLanguageMenu(QWidget* parent, bool applyNow) {
         group->addAction(action);
         const Language language = item.language;
         QObject::connect(action, &QAction::triggered, menu,
-                         [language, applyNow] { ChooseLanguage(language, applyNow); });
+                         [language] { ChooseLanguage(language); });
     }
     return menu;
 }

@@ -56,16 +56,15 @@ Language CurrentLanguage();
 // font for Japanese, the desktop's font for English.
 void ApplyInterfaceFont(QWidget* window);
 
-// Switches to language from the menu and remembers it for the next start.
-// applyNow: the translators are replaced at once (for windows that
-// retranslate themselves on QEvent::LanguageChange); otherwise a message,
-// in the language chosen, says that it takes effect at the next start.
-void ChooseLanguage(Language language, bool applyNow);
+// Switches to language from the menu at once and remembers it for the next
+// start: the translators are replaced and every window retranslates itself
+// on QEvent::LanguageChange.
+void ChooseLanguage(Language language);
 
 // The context submenu "言語 / Language" (objectName 35809) with the check
 // items 日本語 (35820) and English (35821), each named in its own language;
 // the checked one is the language chosen last in this run, else the
-// current one. Choosing an item calls ChooseLanguage(item, applyNow).
-QMenu* CreateLanguageMenu(QWidget* parent, bool applyNow);
+// current one. Choosing an item calls ChooseLanguage.
+QMenu* CreateLanguageMenu(QWidget* parent);
 
 }  // namespace zeph

@@ -58,9 +58,7 @@ QMenu* CZephDlgJ::CreatePopupMenu() {
     add(ID_EXPORT_PICTURE, tr("画像ファイルに保存 (PNG / PDF)..."), true);
     add(ID_PRINT, tr("印刷..."), true)->setShortcut(QKeySequence::Print);
     menu->addSeparator();
-    // The choice takes effect at the next start: the window does not
-    // rebuild its texts.
-    menu->addMenu(zeph::CreateLanguageMenu(menu, false));
+    menu->addMenu(zeph::CreateLanguageMenu(menu));
     const QString about = LoadResString(101);
     if (!about.isEmpty()) {
         menu->addSeparator();

@@ -56,6 +56,9 @@ class CRunDocument : public QObject {
                       const std::function<QMenu*(int, const QString&)>& submenu);
     // A recent-files item chosen: opens that file.
     void OpenRecent(int index);
+    // Names the file and its state in the window's title, in the language
+    // of the interface.
+    void UpdateTitle();
 
   private:
     CZephDlgJ& m_window;
@@ -64,5 +67,4 @@ class CRunDocument : public QObject {
 
     bool SaveTo(const QString& path);
     void Remember(const QString& path);
-    void UpdateTitle();
 };

@@ -17,12 +17,16 @@ void CZephDlgJ::CreateToolWindows() {
     m_pCoilCapDlg = new CCoilCapDlgJ(this, this);
     for (CToolDlg* tool :
          {static_cast<CToolDlg*>(m_pCalculatorDlg), static_cast<CToolDlg*>(m_pCoilCapDlg)}) {
-        // Queued, like a posted message: the window goes once the click or
-        // close request that ended it has been handled.
-        connect(
-            tool, &CToolDlg::closed, this, [this, tool] { OnToolWindowClosed(tool); },
-            Qt::QueuedConnection);
+        ConnectToolWindow(tool);
     }
+}
+
+void CZephDlgJ::ConnectToolWindow(CToolDlg* tool) {
+    // Queued, like a posted message: the window goes once the click or
+    // close request that ended it has been handled.
+    connect(
+        tool, &CToolDlg::closed, this, [this, tool] { OnToolWindowClosed(tool); },
+        Qt::QueuedConnection);
 }
 
 void CZephDlgJ::DeleteToolWindows() {

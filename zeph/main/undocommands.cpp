@@ -46,7 +46,15 @@ class CRunStep : public QUndoCommand {
         : QUndoCommand(name),
           m_history(history),
           m_before(std::move(before)),
-          m_after(std::move(after)) {}
+          m_after(std::move(after)),
+          m_name(zeph::StepNameSource(name)) {}
+
+    // Names the step again in the language of the interface.
+    void Retranslate() {
+        if (m_name != nullptr) {
+            setText(zeph::StepName(m_name));
+        }
+    }
 
     void undo() override { m_history.Restore(m_before); }
 
@@ -63,6 +71,8 @@ class CRunStep : public QUndoCommand {
     CRunHistory& m_history;
     CRunHistory::Snapshot m_before;
     CRunHistory::Snapshot m_after;
+    // The name's source text; nullptr for a name that is no step's.
+    const char* m_name;
     bool m_pushed = true;
 };
 
@@ -103,7 +113,7 @@ CRunHistory::Step::~Step() {
     const CurrentPoint& produced = after.run.current;
     if (produced.pending == 1 && !(produced == h.m_before.run.current)) {
         h.m_produced = produced;
-        h.m_producedName = h.m_stepName;
+        h.m_producedStep = zeph::StepNameSource(h.m_stepName);
     }
     if (!Same(h.m_before, after)) {
         h.Push(after, h.m_stepName);
@@ -152,6 +162,15 @@ bool CRunHistory::Same(const Snapshot& a, const Snapshot& b) {
     return a.capacityArmed == b.capacityArmed && CZephRun::SameLastingState(a.run, b.run);
 }
 
+void CRunHistory::Retranslate() {
+    for (int i = 0; i < m_stack->count(); ++i) {
+        // The stack hands its entries out read-only; they are all ours.
+        if (const auto* step = dynamic_cast<const CRunStep*>(m_stack->command(i))) {
+            const_cast<CRunStep*>(step)->Retranslate();
+        }
+    }
+}
+
 void CRunHistory::Push(const Snapshot& after, const QString& name) {
     m_stack->push(new CRunStep(*this, m_recorded, after, name));
     m_recorded = after;
@@ -171,7 +190,7 @@ void CRunHistory::Clear() {
     m_stack->clear();
     m_recorded = Take();
     m_produced = CurrentPoint{};
-    m_producedName.clear();
+    m_producedStep = nullptr;
 }
 
 void CRunHistory::Undo() {
@@ -189,8 +208,8 @@ void CRunHistory::Redo() {
 }
 
 QString CRunHistory::AcceptName() const {
-    if (!m_producedName.isEmpty() && m_window.Run().State().current == m_produced) {
-        return m_producedName;
+    if (m_producedStep != nullptr && m_window.Run().State().current == m_produced) {
+        return zeph::StepName(m_producedStep);
     }
     return zeph::CommandText(zeph::kStepAddPoint);
 }

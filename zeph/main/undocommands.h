@@ -76,6 +76,9 @@ class CRunHistory : public QObject {
     // having no typing of its own to undo or redo.
     bool TakesKey(QWidget* box, QKeyEvent* event) const;
 
+    // Names every entry again in the language of the interface.
+    void Retranslate();
+
     // Restores what an entry holds (the undo stack's entries call it).
     void Restore(const Snapshot& snapshot);
 
@@ -88,9 +91,10 @@ class CRunHistory : public QObject {
     Snapshot m_recorded;
     Snapshot m_before;
     QString m_stepName;
-    // The pending point the last step produced, and that step's name.
+    // The pending point the last step produced, and the source of that
+    // step's name.
     CurrentPoint m_produced;
-    QString m_producedName;
+    const char* m_producedStep = nullptr;
     int m_selected = 0;
 
     Snapshot Take() const;

@@ -115,17 +115,21 @@ void CZephDlgJ::BuildControls() {
     auto makeEdit = [this](int id, int tip) {
         auto* edit = new CFieldEdit(this);
         edit->setObjectName(QString::number(id));
-        edit->setToolTip(LoadResString(tip));
+        OnText([edit, tip] { edit->setToolTip(LoadResString(tip)); });
         connect(edit, &CFieldEdit::focusGained, this,
                 [this, edit](Qt::FocusReason reason) { OnFieldFocusIn(edit, reason); });
         connect(edit, &CFieldEdit::focusLost, this,
                 [this, edit](Qt::FocusReason reason) { OnFieldFocusOut(edit, reason); });
         return edit;
     };
-    auto makeButton = [this](int id, const QString& text, int tip) {
-        auto* button = new QPushButton(text, this);
+    // A button with its text and tooltip in the interface's language.
+    auto makeButton = [this](int id, std::function<QString()> text, int tip) {
+        auto* button = new QPushButton(this);
         button->setObjectName(QString::number(id));
-        button->setToolTip(LoadResString(tip));
+        OnText([button, text = std::move(text), tip] {
+            button->setText(text());
+            button->setToolTip(LoadResString(tip));
+        });
         button->setAutoDefault(false);
         return button;
     };
@@ -140,16 +144,17 @@ void CZephDlgJ::BuildControls() {
     m_comboRange = new QComboBox(this);
     m_comboRange->setObjectName(QString::number(IDC_RANGE));
     m_comboRange->addItems({QStringLiteral("L"), QStringLiteral("M"), QStringLiteral("H")});
-    m_comboRange->setToolTip(LoadResString(6006));
+    OnText([this] { m_comboRange->setToolTip(LoadResString(6006)); });
     connect(m_comboRange, &QComboBox::activated, this, &CZephDlgJ::OnRangeSelected);
 
     m_comboUnit = new QComboBox(this);
     m_comboUnit->setObjectName(QString::number(IDC_UNIT));
     m_comboUnit->addItems({QStringLiteral("KCAL"), QStringLiteral("SI")});
-    m_comboUnit->setToolTip(LoadResString(6007));
+    OnText([this] { m_comboUnit->setToolTip(LoadResString(6007)); });
     connect(m_comboUnit, &QComboBox::activated, this, [this] { SetUnitMode(); });
 
-    m_btnAutoCalc = makeButton(IDC_AUTOCALC, zeph::CommandText(zeph::kStepCapacity), 6008);
+    m_btnAutoCalc = makeButton(
+        IDC_AUTOCALC, [] { return zeph::CommandText(zeph::kStepCapacity); }, 6008);
     m_btnAutoCalc->setEnabled(false);
     connect(m_btnAutoCalc, &QPushButton::clicked, this, [this] {
         // Its points and its result are one step.
@@ -193,9 +198,12 @@ void CZephDlgJ::BuildControls() {
         connect(box, &QLineEdit::textEdited, this, [this, box] { OnValueEdited(box); });
     }
 
-    auto* yes = makeButton(IDC_YES, QStringLiteral("&Yes"), 6003);
-    auto* no = makeButton(IDC_NO, QStringLiteral("&No"), 6002);
-    auto* calc = makeButton(IDC_CALC, tr("計算"), 6003);
+    auto* yes = makeButton(
+        IDC_YES, [] { return QStringLiteral("&Yes"); }, 6003);
+    auto* no = makeButton(
+        IDC_NO, [] { return QStringLiteral("&No"); }, 6002);
+    auto* calc = makeButton(
+        IDC_CALC, [] { return tr("計算"); }, 6003);
     connect(yes, &QPushButton::clicked, this, &CZephDlgJ::AcceptPoint);
     connect(no, &QPushButton::clicked, this, &CZephDlgJ::RejectPoint);
     connect(calc, &QPushButton::clicked, this, &CZephDlgJ::CalcPoint);
@@ -205,9 +213,13 @@ void CZephDlgJ::BuildControls() {
     processGrid->setVerticalSpacing(2);
     int slot = 0;
     for (const zeph::ProcessButton& p : zeph::kProcessButtons) {
-        auto* label = new QLabel(zeph::CommandText(p.label), this);
+        auto* label = new QLabel(this);
+        const char* labelText = p.label;
+        OnText([label, labelText] { label->setText(zeph::CommandText(labelText)); });
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        auto* button = makeButton(p.id, QString::fromUtf8(p.caption), p.tip);
+        const char* caption = p.caption;
+        auto* button = makeButton(
+            p.id, [caption] { return QString::fromUtf8(caption); }, p.tip);
         button->setEnabled(ProcessCommandAvailable(p.id));
         const int id = p.id;
         connect(button, &QPushButton::clicked, this, [this, id] { OnProcessCommand(id); });
@@ -218,8 +230,10 @@ void CZephDlgJ::BuildControls() {
         ++slot;
     }
 
-    auto* reset = makeButton(IDC_RESET, zeph::CommandText(zeph::kStepReset), 6004);
-    auto* finish = makeButton(IDOK_FINISH, tr("完了"), 6005);
+    auto* reset = makeButton(
+        IDC_RESET, [] { return zeph::CommandText(zeph::kStepReset); }, 6004);
+    auto* finish = makeButton(
+        IDOK_FINISH, [] { return tr("完了"); }, 6005);
     finish->setDefault(true);
     connect(reset, &QPushButton::clicked, this, &CZephDlgJ::ResetSystem);
     connect(finish, &QPushButton::clicked, this, &CZephDlgJ::OnOK);
@@ -231,28 +245,29 @@ void CZephDlgJ::BuildControls() {
     selectors->addWidget(m_btnAutoCalc);
 
     auto* general = new QGridLayout;
-    general->addWidget(new QLabel(tr("大気圧 (mb)"), this), 0, 0);
+    general->addWidget(Label([] { return tr("大気圧 (mb)"); }), 0, 0);
     general->addWidget(m_editPressure, 0, 1);
-    general->addWidget(new QLabel(tr("システム"), this), 1, 0);
+    general->addWidget(Label([] { return tr("システム"); }), 1, 0);
     general->addWidget(m_editSystem, 1, 1);
 
-    auto* pointBox = new QGroupBox(tr("ポイントボックス"), this);
+    auto* pointBox = new QGroupBox(this);
+    OnText([pointBox] { pointBox->setTitle(tr("ポイントボックス")); });
     pointBox->setObjectName(QString::number(IDC_POINTBOX));
     auto* pointGrid = new QGridLayout(pointBox);
-    m_staticHiLabel = new QLabel(LoadResString(6200), this);
+    m_staticHiLabel = Label([this] { return LoadResString(UnitMode() == 1 ? 6202 : 6200); });
     m_staticHiLabel->setObjectName(QString::number(IDC_HI_LABEL));
     const struct {
         QLabel* label;
         QLineEdit* edit;
     } rows[] = {
-        {new QLabel(tr("ポイント名"), this), m_editName},
-        {new QLabel(tr("乾球温度 (℃)"), this), m_editDb},
-        {new QLabel(tr("湿球温度 (℃)"), this), m_editWb},
-        {new QLabel(tr("相対湿度 ( % )"), this), m_editRh},
-        {new QLabel(tr("露点温度 (℃)"), this), m_editDp},
+        {Label([] { return tr("ポイント名"); }), m_editName},
+        {Label([] { return tr("乾球温度 (℃)"); }), m_editDb},
+        {Label([] { return tr("湿球温度 (℃)"); }), m_editWb},
+        {Label([] { return tr("相対湿度 ( % )"); }), m_editRh},
+        {Label([] { return tr("露点温度 (℃)"); }), m_editDp},
         {m_staticHiLabel, m_editHi},
-        {new QLabel(tr("絶対湿度(Kg/kg・DA)"), this), m_editXi},
-        {new QLabel(tr("比重量 (Kg/m3)"), this), m_editDn},
+        {Label([] { return tr("絶対湿度(Kg/kg・DA)"); }), m_editXi},
+        {Label([] { return tr("比重量 (Kg/m3)"); }), m_editDn},
     };
     int row = 0;
     for (const auto& r : rows) {
@@ -261,7 +276,8 @@ void CZephDlgJ::BuildControls() {
         pointGrid->addWidget(r.edit, row, 1);
         ++row;
     }
-    auto* graphBox = new QGroupBox(tr("グラフ表示"), this);
+    auto* graphBox = new QGroupBox(this);
+    OnText([graphBox] { graphBox->setTitle(tr("グラフ表示")); });
     auto* graphRow = new QHBoxLayout(graphBox);
     graphRow->addWidget(yes);
     graphRow->addWidget(no);
@@ -284,11 +300,8 @@ void CZephDlgJ::BuildControls() {
     right->addStretch(1);
     right->addLayout(endRow);
 
-    auto* rightPanel = new QWidget(this);
+    auto* rightPanel = m_rightPanelContents = new QWidget(this);
     rightPanel->setLayout(right);
-    // 300 pixels, as the Japanese texts need; wider when the labels of the
-    // interface's language or the desktop's font need more.
-    const int panelWidth = zeph::FixWidthForTexts(rightPanel, 300);
     // On a short screen the panel scrolls instead of being cut off.
     auto* rightScroll = m_rightPanel = new QScrollArea(this);
     rightScroll->setObjectName(QStringLiteral("rightPanel"));
@@ -296,13 +309,15 @@ void CZephDlgJ::BuildControls() {
     rightScroll->setWidgetResizable(true);
     rightScroll->setFrameShape(QFrame::NoFrame);
     rightScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    rightScroll->setFixedWidth(panelWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
+
+    FitRightPanel();
 
     auto* body = new QHBoxLayout;
     body->addLayout(CreateChartColumn(), 1);
     body->addWidget(rightScroll, 0);
 
-    auto* foot = new QLabel(tr("Ｆ1キーを押すと、ＯｎＬｉｎｅＨｅｌｐが表示されます。"), this);
+    QLabel* foot =
+        Label([] { return tr("Ｆ1キーを押すと、ＯｎＬｉｎｅＨｅｌｐが表示されます。"); });
 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(body, 1);

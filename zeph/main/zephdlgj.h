@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "corvo/zephdata.h"
 #include "dialogs/dialoghost.h"
@@ -283,6 +285,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A change of the interface's language: see RetranslateUi.
+    void changeEvent(QEvent* event) override;
     // Escape never ends the dialog; the close box goes through closeEvent.
     void reject() override {}
 
@@ -314,6 +318,8 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     void OnCapCommand();
     // Tool windows: made with the dialog, deleted by finish and close.
     void CreateToolWindows();
+    // The window goes when the user closes it.
+    void ConnectToolWindow(CToolDlg* tool);
     void DeleteToolWindows();
 
     CFieldEdit* m_editDb = nullptr;
@@ -330,8 +336,25 @@ class CZephDlgJ : public QDialog, public CDialogHost {
     // that point no longer matches the boxes and was withdrawn.
     bool m_bWithdrawn = false;
     bool m_bFitted = false;
-    // The right-hand panel, which scrolls on short screens.
+    // The right-hand panel, which scrolls on short screens, and what it
+    // holds.
     QScrollArea* m_rightPanel = nullptr;
+    QWidget* m_rightPanelContents = nullptr;
+    // What sets each text of the window in the language of the interface,
+    // run when the text is made and again when the language changes.
+    std::vector<std::function<void()>> m_texts;
+
+    // Sets a text now and on every change of language (apply calls tr()).
+    void OnText(std::function<void()> apply);
+    // A label of this window showing text(), in the interface's language.
+    QLabel* Label(std::function<QString()> text);
+    // Gives the right-hand panel the width its texts need.
+    void FitRightPanel();
+    // The language changed: the window's texts, font and title, the chart's
+    // titles and the undo history's names follow it, and the tool windows
+    // and the capacity result window are made anew in it, each open one
+    // again where it was with what was typed in it.
+    void RetranslateUi();
 
     // A property box (1 … 6) edited by the user.
     void OnValueEdited(CFieldEdit* box);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "gui/language.h"
 #include "gui/staticgraph.h"
 #include "run/zephrun.h"
 
@@ -58,7 +59,7 @@ class ChartCacheTest : public QObject {
 void ChartCacheTest::changeAfterAPaintShows_data() {
     QTest::addColumn<QString>("change");
     for (const char* change : {"pressure", "unit mode", "range", "families", "size", "pixel ratio",
-                               "text antialiasing", "points"}) {
+                               "text antialiasing", "points", "language"}) {
         QTest::newRow(change) << QString::fromLatin1(change);
     }
 }
@@ -88,6 +89,8 @@ void ChartCacheTest::changeAfterAPaintShows() {
         ratio = 2;
     } else if (change == QLatin1String("client offset")) {
         offset = QPoint(1, 1);
+    } else if (change == QLatin1String("language")) {
+        zeph::InstallLanguage(zeph::Language::English);  // the axis titles
     } else {
         run.SetPoints(run.State().points.mid(0, 5));
     }
@@ -96,6 +99,7 @@ void ChartCacheTest::changeAfterAPaintShows() {
     CStaticGraph fresh(run);
     fresh.Families = chart.Families;
     QCOMPARE(after, Render(fresh, size, ratio, offset));
+    zeph::InstallLanguage(zeph::Language::Japanese);
 }
 
 void ChartCacheTest::keptPictureIsTheDirectOne_data() {

@@ -1,6 +1,7 @@
 #pragma once
 
-// What a window shows, walked for Japanese left in the English interface.
+// What a window shows, walked for Japanese left in the English interface
+// and compared across a change of language.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,14 +15,13 @@
 
 #include "japanese_text.h"
 
-// Every text that root and its children show and that holds a Japanese
-// character, each as "<class> <objectName>: <text>": titles, labels,
-// buttons, group titles, edits, list and table texts, menus and actions,
-// tooltips and status tips.
-inline QStringList JapaneseTextsIn(QWidget* root) {
+// Every text that root and its children show, each as "<class>
+// <objectName>: <text>": titles, labels, buttons, group titles, edits, list
+// and table texts, menus and actions, tooltips and status tips.
+inline QStringList ShownTextsIn(QWidget* root) {
     QStringList found;
     auto check = [&found](const QObject* owner, const QString& text) {
-        if (HasJapanese(text)) {
+        if (!text.isEmpty()) {
             found << QString::fromLatin1(owner->metaObject()->className()) + QLatin1Char(' ') +
                          owner->objectName() + QStringLiteral(": ") + text;
         }
@@ -63,5 +63,12 @@ inline QStringList JapaneseTextsIn(QWidget* root) {
             }
         }
     }
+    return found;
+}
+
+// The texts of ShownTextsIn that hold a Japanese character.
+inline QStringList JapaneseTextsIn(QWidget* root) {
+    QStringList found = ShownTextsIn(root);
+    found.removeIf([](const QString& text) { return !HasJapanese(text); });
     return found;
 }

@@ -1045,13 +1045,6 @@
     </message>
 </context>
 <context>
-    <name>zeph::Language</name>
-    <message>
-        <source>表示言語は次回の起動から切り替わります。</source>
-        <translation>The interface language changes the next time Zeph starts.</translation>
-    </message>
-</context>
-<context>
     <name>zeph::PointText</name>
     <message>
         <source>データが表示範囲を超えています</source>
