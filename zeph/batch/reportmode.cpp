@@ -8,6 +8,7 @@
 #include <iostream>
 #include <memory>
 
+#include "batchlanguage.h"
 #include "chart/chartfonts.h"
 #include "chart/chartpicture.h"
 #include "cli.h"
@@ -29,6 +30,7 @@ constexpr QSize kPictureClient(640, 640);
 
 constexpr std::string_view kHelp =
     R"(Usage: zeph-batch report RUN.zeph [-o REPORT.txt] [--png FILE] [--pdf FILE]
+                           [--lang ja|en]
 
 Writes the report the program offers when a run is finished, for the run
 saved in RUN.zeph: the run is finished as OK finishes it (the system being
@@ -52,7 +54,7 @@ Options:
   -o, --output OUT  write the report to OUT instead of standard output
   --png FILE        also write the chart as a PNG picture to FILE
   --pdf FILE        also write the chart as a PDF page to FILE
-  -h, --help        show this help
+)" ZEPH_BATCH_LANGUAGE_HELP R"(  -h, --help        show this help
 
 Exit status: 0 when the report was written; 2 for a usage, input or output
 error (a run file that is refused is named with the reason; nothing is
@@ -91,7 +93,7 @@ std::optional<std::string> DrawPictures(const CZephRun& run, const ReportOptions
 std::optional<std::string> ParseReportOptions(std::span<const std::string_view> args,
                                               ReportOptions& options) {
     const OptionError error = WalkOptions(
-        args, {"-o", "--output", "--png", "--pdf"}, false, options.help,
+        args, {"-o", "--output", "--png", "--pdf", "--lang"}, false, options.help,
         [&](std::string_view arg) -> OptionError {
             if (!options.input.empty()) return "more than one run file: " + Quoted(arg);
             if (arg.empty()) return "the run file name is empty";
@@ -99,6 +101,7 @@ std::optional<std::string> ParseReportOptions(std::span<const std::string_view> 
             return std::nullopt;
         },
         [&](std::string_view name, std::string_view value) -> OptionError {
+            if (name == "--lang") return ReadLanguage(value, options.language);
             const bool picture = name == "--png" || name == "--pdf";
             if (value.empty() || (picture && value == "-")) {
                 return "option " + std::string(name) + " needs a file name";
@@ -124,6 +127,18 @@ int RunReport(std::span<const std::string_view> args) {
         return std::cout.flush() ? kExitAllSolved : kExitError;
     }
 
+    // The pictures need Qt Gui, without a display; only started when asked.
+    const bool pictures = !options.png.empty() || !options.pdf.empty();
+    std::unique_ptr<QCoreApplication> app;
+    if (pictures) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = StartWithLanguage<QGuiApplication>(options.language);
+        // The faces the program's chart asks for, as the window has them.
+        zeph::InstallFontSubstitutes();
+    } else {
+        app = StartWithLanguage(options.language);
+    }
+
     const RunFileResult read = LoadRunFile(QString::fromStdString(options.input));
     if (!read.state) {
         PrintError(options.input + ": " + read.reason.toStdString());
@@ -131,18 +146,8 @@ int RunReport(std::span<const std::string_view> args) {
     }
     CZephRun run;
     run.RestoreState(*read.state);
-
-    // The pictures need Qt Gui, without a display; only drawn when asked.
-    std::unique_ptr<QGuiApplication> gui;
     QByteArray png, pdf;
-    if (!options.png.empty() || !options.pdf.empty()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "zeph-batch";
-        static char* argv[] = {name, nullptr};
-        gui = std::make_unique<QGuiApplication>(argc, argv);
-        // The faces the program's chart asks for, as the window has them.
-        zeph::InstallFontSubstitutes();
+    if (pictures) {
         if (const std::optional<std::string> error = DrawPictures(run, options, png, pdf)) {
             PrintError(*error);
             return kExitError;

@@ -5,15 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "run/language.h"
+
 // The mode "report": the report the program writes when a run is finished,
 // for a saved run file.
 namespace zeph::batch {
 
 struct ReportOptions {
-    std::string input;         // the run file
-    std::string output = "-";  // "-" is standard output
-    std::string png;           // the chart as a PNG picture; empty: none
-    std::string pdf;           // the chart as a PDF page; empty: none
+    std::string input;                 // the run file
+    std::string output = "-";          // "-" is standard output
+    std::string png;                   // the chart as a PNG picture; empty: none
+    std::string pdf;                   // the chart as a PDF page; empty: none
+    std::optional<Language> language;  // --lang; nothing: the program's
     bool help = false;
 };
 

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "batchlanguage.h"
 #include "cli.h"
 #include "corvo/message.h"
 #include "optionwalk.h"
@@ -23,7 +24,7 @@ namespace {
 constexpr std::string_view kMode = "size";
 
 constexpr std::string_view kHelp =
-    R"(Usage: zeph-batch size [CONDITIONS.json|-] [-o RESULT.json]
+    R"(Usage: zeph-batch size [CONDITIONS.json|-] [-o RESULT.json] [--lang ja|en]
 
 Sizes the air-conditioning unit of one room as the program's capacity
 calculation does: the room, coil, bypass and outdoor-air points, the air
@@ -83,7 +84,7 @@ at all.
 
 Options:
   -o, --output OUT  write to OUT instead of standard output
-  -h, --help        show this help
+)" ZEPH_BATCH_LANGUAGE_HELP R"(  -h, --help        show this help
 
 Exit status: 0 when the unit was sized; 1 when the calculation stopped (its
 messages say why; the output is written with "result" null and the reason
@@ -142,7 +143,7 @@ std::optional<std::string> ParseSizeOptions(std::span<const std::string_view> ar
                                             SizeOptions& options) {
     bool inputGiven = false;
     return WalkOptions(
-        args, {"-o", "--output"}, true, options.help,
+        args, {"-o", "--output", "--lang"}, true, options.help,
         [&](std::string_view arg) -> OptionError {
             if (inputGiven) return "more than one conditions file: " + Quoted(arg);
             options.input = std::string(arg);
@@ -150,6 +151,7 @@ std::optional<std::string> ParseSizeOptions(std::span<const std::string_view> ar
             return std::nullopt;
         },
         [&](std::string_view name, std::string_view value) -> OptionError {
+            if (name == "--lang") return ReadLanguage(value, options.language);
             if (value.empty()) return "option " + std::string(name) + " needs a file name";
             options.output = std::string(value);
             return std::nullopt;
@@ -167,6 +169,8 @@ int RunSize(std::span<const std::string_view> args) {
         return std::cout.flush() ? kExitAllSolved : kExitError;
     }
 
+    // The program's messages in the language asked for.
+    const auto app = StartWithLanguage(options.language);
     const std::string inputName = options.input == "-" ? "standard input" : options.input;
     std::string text;
     if (const std::optional<std::string> error = ReadInput(options.input, inputName, text)) {

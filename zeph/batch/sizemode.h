@@ -5,13 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "run/language.h"
+
 // The mode "size": the capacity calculation of the program for the
 // conditions of a JSON file, the sizing of the air-conditioning unit out.
 namespace zeph::batch {
 
 struct SizeOptions {
-    std::string input = "-";   // "-" is standard input
-    std::string output = "-";  // "-" is standard output
+    std::string input = "-";           // "-" is standard input
+    std::string output = "-";          // "-" is standard output
+    std::optional<Language> language;  // --lang; nothing: the program's
     bool help = false;
 };
 

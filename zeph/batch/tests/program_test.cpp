@@ -62,6 +62,18 @@ class Program : public ::testing::Test {
         std::string dir = (fs::temp_directory_path() / "zeph-batch-test.XXXXXX").string();
         ASSERT_NE(mkdtemp(dir.data()), nullptr);
         dir_ = dir;
+        // A Japanese desktop with no language chosen in the program's menu
+        // (its settings in the test's folder), whatever this machine has.
+        for (char** e = environ; *e != nullptr; ++e) {
+            const std::string_view entry(*e);
+            const std::string_view name = entry.substr(0, entry.find('='));
+            if (name != "LANG" && name != "LANGUAGE" && name != "LC_ALL" && name != "LC_MESSAGES" &&
+                name != "XDG_CONFIG_HOME") {
+                env_.emplace_back(entry);
+            }
+        }
+        env_.push_back("LANG=ja_JP.UTF-8");
+        env_.push_back("XDG_CONFIG_HOME=" + (dir_ / "config").string());
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -83,7 +95,10 @@ class Program : public ::testing::Test {
         argv.push_back(nullptr);
         Result r;
         pid_t pid = 0;
-        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+        std::vector<char*> envp;
+        for (std::string& e : env_) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
         EXPECT_EQ(spawned, 0);
         int wstatus = 0;
@@ -107,6 +122,7 @@ class Program : public ::testing::Test {
     }
 
     fs::path dir_;
+    std::vector<std::string> env_;  // the program's environment
 };
 
 // True when `actual` is `expected` but for numbers, which agree to 1e-9
@@ -577,6 +593,54 @@ TEST_F(Program, ReportRefusesAFileThatIsNotARun) {
         EXPECT_EQ(r.status, 2) << c.label;
         EXPECT_EQ(r.err, "zeph-batch: " + file + ": " + reason.toStdString() + "\n") << c.label;
         EXPECT_FALSE(fs::exists(dir_ / "report.txt")) << c.label;
+    }
+}
+
+// The texts follow --lang, else the language chosen in the program's menu,
+// else the desktop's; a name typed in the run (data) stays as it is.
+TEST_F(Program, ReportAndMessagesFollowTheLanguage) {
+    const std::string file = (dir_ / "run.zeph").string();
+    ASSERT_TRUE(SaveRunFile(QString::fromStdString(file), SavedRun(), nullptr));
+    WriteFile(dir_ / "room.json", R"({"units": "si"})");
+    const struct {
+        const char* label;
+        const char* option;   // --lang's value; nullptr: none
+        const char* desktop;  // LANG
+        const char* chosen;   // the menu's saved choice; nullptr: none
+        bool english;
+    } cases[] = {
+        {"Japanese desktop", nullptr, "ja_JP.UTF-8", nullptr, false},
+        {"English desktop", nullptr, "en_GB.UTF-8", nullptr, true},
+        {"chosen over the desktop", nullptr, "ja_JP.UTF-8", "en", true},
+        {"option over both", "ja", "en_US.UTF-8", "en", false},
+        {"option", "en", "ja_JP.UTF-8", nullptr, true},
+    };
+    for (const auto& c : cases) {
+        env_.resize(env_.size() - 2);  // the desktop's language and settings
+        env_.push_back(std::string("LANG=") + c.desktop);
+        env_.push_back("XDG_CONFIG_HOME=" + (dir_ / "config").string());
+        fs::remove_all(dir_ / "config");
+        if (c.chosen) {
+            fs::create_directories(dir_ / "config" / "Zeph");
+            WriteFile(dir_ / "config" / "Zeph" / "Zeph.conf",
+                      std::string("[General]\nlanguage=") + c.chosen + "\n");
+        }
+        std::vector<std::string> report = {"report", file};
+        std::vector<std::string> size = {"size", (dir_ / "room.json").string()};
+        if (c.option) {
+            for (auto* args : {&report, &size}) args->insert(args->end(), {"--lang", c.option});
+        }
+        const Result r = Run(report);
+        EXPECT_EQ(r.status, 0) << c.label << r.err;
+        EXPECT_NE(r.out.find(c.english ? "Total capacity" : "空調機全熱"), std::string::npos)
+            << c.label;
+        EXPECT_NE(r.out.find("室B"), std::string::npos) << c.label;
+        const Result stopped = Run(size);
+        EXPECT_EQ(stopped.status, 2) << c.label;
+        EXPECT_NE(stopped.err.find(c.english ? "The floor area has not been entered."
+                                             : "床面積が入力されていません。"),
+                  std::string::npos)
+            << c.label << stopped.err;
     }
 }
 
