@@ -5,10 +5,12 @@
 // offscreen screen of that size.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -52,8 +54,8 @@ QStringList MisfitsIn(QWidget* window, const QString& language) {
             // The style's least button width is a look, not a need.
             text = button->text();
             need = button->fontMetrics().size(Qt::TextShowMnemonic, text).width() +
-                   2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin) +
-                        button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+                   button->style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                   2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             text = button->text();
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
@@ -101,12 +103,23 @@ void LayoutTest::initTestCase() {
 
 void LayoutTest::windowsFit_data() {
     QTest::addColumn<zeph::Language>("language");
-    QTest::newRow("Japanese") << zeph::Language::Japanese;
-    QTest::newRow("English") << zeph::Language::English;
+    QTest::addColumn<int>("desktopPoints");  // the desktop font's size; 0: Qt's default
+    QTest::newRow("Japanese") << zeph::Language::Japanese << 0;
+    QTest::newRow("English") << zeph::Language::English << 0;
+    // The English interface takes the desktop's font, often larger.
+    QTest::newRow("English, 11-point desktop font") << zeph::Language::English << 11;
 }
 
 void LayoutTest::windowsFit() {
     QFETCH(zeph::Language, language);
+    QFETCH(int, desktopPoints);
+    const QFont defaultFont = QApplication::font();
+    if (desktopPoints > 0) {
+        QFont desktop = defaultFont;
+        desktop.setPointSize(desktopPoints);
+        QApplication::setFont(desktop);
+    }
+    const auto restoreFont = qScopeGuard([&defaultFont] { QApplication::setFont(defaultFont); });
     zeph::InstallLanguage(language);
     const QString code = zeph::LanguageCode(language);
     QStringList found;
