@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 #include "dialogs/airchangedlgj.h"
 #include "dialogs/calpointdlgj.h"
@@ -68,4 +69,18 @@ inline void OpenDialog(CProcessDlg* dialog) {
         dialog->show();
     }
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
+}
+
+// Opens every dialog of AllDialogMakers in both unit modes, one at a time,
+// and hands each open one to look.
+inline void ForEachDialog(const std::function<void(CProcessDlg*)>& look) {
+    TextHost host;
+    for (int unitMode : {0, 1}) {
+        host.unitMode = unitMode;
+        for (const DialogMaker& make : AllDialogMakers()) {
+            const std::unique_ptr<CProcessDlg> dialog(make(&host));
+            OpenDialog(dialog.get());
+            look(dialog.get());
+        }
+    }
 }

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QSettings>
 #include <QStandardPaths>
@@ -24,6 +23,7 @@
 #include "gui/staticgraph.h"
 #include "maindlgtest.h"
 #include "run/zephrun.h"
+#include "text_recorder.h"
 
 namespace {
 
@@ -55,61 +55,6 @@ double DistanceToLine(const QList<FamilyLine>& lines, double value, QPointF p) {
     }
     return best;
 }
-
-// A paint device that keeps the text drawn on it.
-class TextRecorder : public QPaintDevice {
-  public:
-    QStringList texts;
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-
-  protected:
-    int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-            case PdmWidth:
-                return 2800;
-            case PdmHeight:
-                return 1900;
-            case PdmWidthMM:
-                return 277;
-            case PdmHeightMM:
-                return 190;
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 254;
-            case PdmDepth:
-                return 32;
-            case PdmNumColors:
-                return std::numeric_limits<int>::max();
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return static_cast<int>(devicePixelRatioFScale());
-        }
-        return 0;
-    }
-
-  private:
-    class Engine : public QPaintEngine {
-      public:
-        explicit Engine(QStringList& texts) : m_texts(texts) {}
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState&) override {}
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-        void drawPath(const QPainterPath&) override {}
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-        void drawTextItem(const QPointF&, const QTextItem& item) override {
-            m_texts << item.text();
-        }
-        Type type() const override { return QPaintEngine::User; }
-
-      private:
-        QStringList& m_texts;
-    };
-    mutable Engine m_engine{texts};
-};
 
 // The device position of the state (t, x) on chart as its last paint
 // mapped it (truncated to logical units, as markers are drawn).

@@ -36,17 +36,11 @@ void EnglishDialogsTest::initTestCase() {
 }
 
 void EnglishDialogsTest::dialogsShowNoJapanese() {
-    TextHost host;
     QStringList found;
-    for (int unitMode : {0, 1}) {
-        host.unitMode = unitMode;
-        for (const DialogMaker& make : AllDialogMakers()) {
-            const std::unique_ptr<CProcessDlg> dialog(make(&host));
-            OpenDialog(dialog.get());
-            QVERIFY(!dialog->windowTitle().isEmpty());
-            found << JapaneseTextsIn(dialog.get());
-        }
-    }
+    ForEachDialog([&found](CProcessDlg* dialog) {
+        QVERIFY(!dialog->windowTitle().isEmpty());
+        found << JapaneseTextsIn(dialog);
+    });
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
 

@@ -143,15 +143,7 @@ void LayoutTest::windowsFit() {
         found << MisfitsIn(result, code);
         rig.MarkSaved();
     }
-    TextHost host;
-    for (int unitMode : {0, 1}) {
-        host.unitMode = unitMode;
-        for (const DialogMaker& make : AllDialogMakers()) {
-            const std::unique_ptr<CProcessDlg> dialog(make(&host));
-            OpenDialog(dialog.get());
-            found << MisfitsIn(dialog.get(), code);
-        }
-    }
+    ForEachDialog([&](CProcessDlg* dialog) { found << MisfitsIn(dialog, code); });
     CAboutDlg about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));

@@ -3,8 +3,6 @@
 // translation and in English with the program's, and the English page holds
 // no Japanese character, while a point's name (data) stays as typed.
 #include <QDate>
-#include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QTest>
 #include <QTranslator>
@@ -14,60 +12,9 @@
 #include "chart/chartpicture.h"
 #include "japanese_text.h"
 #include "run/zephrun.h"
+#include "text_recorder.h"
 
 namespace {
-
-// A paint device that keeps the texts drawn on it and nothing else.
-class TextRecorder : public QPaintDevice {
-  public:
-    QStringList texts;
-
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-
-  protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-            case PdmWidth:
-            case PdmHeight:
-                return 2000;
-            case PdmWidthMM:
-            case PdmHeightMM:
-                return 529;
-            case PdmDepth:
-                return 32;
-            case PdmNumColors:
-                return INT_MAX;
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return static_cast<int>(devicePixelRatioFScale());
-            default:  // the resolutions
-                return 96;
-        }
-    }
-
-  private:
-    class Engine : public QPaintEngine {
-      public:
-        explicit Engine(QStringList& texts) : QPaintEngine(AllFeatures), m_texts(texts) {}
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState&) override {}
-        void drawPath(const QPainterPath&) override {}
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-        void drawImage(const QRectF&, const QImage&, const QRectF&,
-                       Qt::ImageConversionFlags) override {}
-        void drawTextItem(const QPointF&, const QTextItem& item) override {
-            m_texts << item.text();
-        }
-        Type type() const override { return User; }
-
-      private:
-        QStringList& m_texts;
-    };
-    mutable Engine m_engine{texts};
-};
 
 CZephData NamedPoint() {
     CZephData point;
