@@ -8,14 +8,12 @@ class QWidget;
 
 namespace zeph {
 
-// What the user has put into a window, to carry it over to the same
-// window made anew (in another language): where it is, the texts of its
-// line edits and the states of its check boxes and option buttons, by the
-// controls' numbers (object names).
+// What the user has put into a window of boxes, to carry it over to the
+// same window made anew (in another language): where it is and the texts
+// of its line edits, by the controls' numbers (object names).
 struct KeptInputs {
     QRect geometry;
     QHash<QString, QString> texts;
-    QHash<QString, bool> checked;
 };
 
 KeptInputs KeepInputs(const QWidget* window);

@@ -55,6 +55,10 @@ void LanguageSwitchTest::menuSwitchesEveryWindowAtOnce() {
     QTest::mouseClick(rig.dlg->m_btnAutoCalc, Qt::LeftButton);
     QVERIFY(rig.dlg->m_pEqcResultDlg->IsOpen());
 
+    rig.dlg->m_pCalculatorDlg->move(40, 50);
+    const QRect calculatorAt = rig.dlg->m_pCalculatorDlg->geometry();
+    const QRect resultAt = rig.dlg->m_pEqcResultDlg->Window()->geometry();
+
     QStringList japanese = ShownTextsIn(rig.dlg.get());
     japanese.sort();
     const QImage japaneseChart = rig.dlg->m_Graph->grab().toImage();
@@ -71,6 +75,9 @@ void LanguageSwitchTest::menuSwitchesEveryWindowAtOnce() {
         QStringLiteral("1000"));
     QVERIFY(rig.dlg->m_pEqcResultDlg->IsOpen());
     QVERIFY(rig.dlg->m_pEqcResultDlg->Window()->isVisible());
+    // Where they were.
+    QCOMPARE(rig.dlg->m_pCalculatorDlg->geometry().topLeft(), calculatorAt.topLeft());
+    QCOMPARE(rig.dlg->m_pEqcResultDlg->Window()->geometry().topLeft(), resultAt.topLeft());
     QVERIFY(rig.dlg->m_Graph->grab().toImage() != japaneseChart);
 
     Choose(rig, 35820);
