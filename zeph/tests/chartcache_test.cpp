@@ -59,7 +59,7 @@ class ChartCacheTest : public QObject {
 void ChartCacheTest::changeAfterAPaintShows_data() {
     QTest::addColumn<QString>("change");
     for (const char* change : {"pressure", "unit mode", "range", "families", "size", "pixel ratio",
-                               "text antialiasing", "points", "language"}) {
+                               "client offset", "points", "language"}) {
         QTest::newRow(change) << QString::fromLatin1(change);
     }
 }
