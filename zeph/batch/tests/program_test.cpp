@@ -555,6 +555,11 @@ TEST_F(Program, ReportIsTheOneTheProgramWritesAtFinish) {
     EXPECT_EQ(toStdout.status, 0) << toStdout.err;
     EXPECT_EQ(toStdout.err, "");
     EXPECT_EQ(toStdout.out, expected);
+    // A desktop that writes numbers with a decimal comma changes none.
+    env_.push_back("LC_ALL=de_DE.UTF-8");
+    const Result german = Run({"report", file, "--lang", "ja"});
+    env_.pop_back();
+    EXPECT_EQ(german.out, expected);
     const Result toFile = Run({"report", file, "-o", (dir_ / "report.txt").string()});
     EXPECT_EQ(toFile.status, 0) << toFile.err;
     EXPECT_EQ(toFile.out, "");
