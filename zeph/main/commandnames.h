@@ -62,32 +62,15 @@ inline QString StepName(const char* name) {
     return CommandText(name).remove(QChar(0x3000));
 }
 
-// The step a process button makes: the label above it as a step name;
-// empty for an identifier that is no process button.
-inline QString ProcessStepName(int id) {
+// The step a process button makes: the label above it, a name for
+// StepName; kStepOther for an identifier that is no process button.
+inline const char* ProcessStepSource(int id) {
     for (const ProcessButton& p : kProcessButtons) {
         if (p.id == id) {
-            return StepName(p.label);
-        }
-    }
-    return {};
-}
-
-// The name above whose StepName in the language of the interface is text;
-// nullptr for a text that names no step.
-inline const char* StepNameSource(const QString& text) {
-    for (const ProcessButton& p : kProcessButtons) {
-        if (StepName(p.label) == text) {
             return p.label;
         }
     }
-    for (const char* name : {kStepAddPoint, kStepDeletePoint, kStepReset, kStepCapacity,
-                             kStepPressure, kStepUnit, kStepRange, kStepSystemName, kStepOther}) {
-        if (StepName(name) == text) {
-            return name;
-        }
-    }
-    return nullptr;
+    return kStepOther;
 }
 
 }  // namespace zeph

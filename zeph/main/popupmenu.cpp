@@ -105,7 +105,7 @@ void CZephDlgJ::OnMenuCommand(int command) {
             OnViewRangeDialog();
             break;
         case ID_EQC_INPUT: {
-            const CRunHistory::Step step(*m_history, zeph::ProcessStepName(IDC_EQC));
+            const CRunHistory::Step step(*m_history, zeph::ProcessStepSource(IDC_EQC));
             OnEqcCommand(false);
             break;
         }

@@ -35,7 +35,7 @@ bool CZephDlgJ::ProcessCommandAvailable(int id) {
 void CZephDlgJ::OnProcessCommand(int id) {
     // The points a process adds at once, and the conditions EQC stores,
     // are one step named by its button; its pending result is the next.
-    const CRunHistory::Step step(*m_history, zeph::ProcessStepName(id));
+    const CRunHistory::Step step(*m_history, zeph::ProcessStepSource(id));
     switch (id) {
         case IDC_SHF:
             OnShfCommand();

@@ -17,7 +17,7 @@
 // the run.
 
 void CZephDlgJ::ResetSystem() {
-    const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepReset));
+    const CRunHistory::Step step(*m_history, zeph::kStepReset);
     // The system box may have been edited since the last exchange; the name
     // archived is the one the user sees.
     UpdateData(true);

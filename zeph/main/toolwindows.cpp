@@ -65,6 +65,6 @@ void CZephDlgJ::OnViewRangeDialog() {
     if (dlg.DoModal() != QDialog::Accepted) {
         return;
     }
-    const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepRange));
+    const CRunHistory::Step step(*m_history, zeph::kStepRange);
     m_run->SetViewRange(ViewRange{dlg.MaxDb, dlg.MinDb, dlg.MaxXi / 1000.0, dlg.MinXi / 1000.0});
 }

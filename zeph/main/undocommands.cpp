@@ -42,19 +42,15 @@ QString ItemText(const char* command, const QString& step) {
 class CRunStep : public QUndoCommand {
   public:
     CRunStep(CRunHistory& history, CRunHistory::Snapshot before, CRunHistory::Snapshot after,
-             const QString& name)
-        : QUndoCommand(name),
+             const char* name)
+        : QUndoCommand(zeph::StepName(name)),
           m_history(history),
           m_before(std::move(before)),
           m_after(std::move(after)),
-          m_name(zeph::StepNameSource(name)) {}
+          m_name(name) {}
 
     // Names the step again in the language of the interface.
-    void Retranslate() {
-        if (m_name != nullptr) {
-            setText(zeph::StepName(m_name));
-        }
-    }
+    void Retranslate() { setText(zeph::StepName(m_name)); }
 
     void undo() override { m_history.Restore(m_before); }
 
@@ -71,7 +67,7 @@ class CRunStep : public QUndoCommand {
     CRunHistory& m_history;
     CRunHistory::Snapshot m_before;
     CRunHistory::Snapshot m_after;
-    // The name's source text; nullptr for a name that is no step's.
+    // The name, in the sources' language.
     const char* m_name;
     bool m_pushed = true;
 };
@@ -95,7 +91,7 @@ void ShowNewestResult(CAutoEQC_ResultDlg& window, const RunState& state) {
 
 // --- steps ------------------------------------------------------------------
 
-CRunHistory::Step::Step(CRunHistory& history, const QString& name)
+CRunHistory::Step::Step(CRunHistory& history, const char* name)
     : m_history(history), m_records(!history.m_restoring) {
     if (m_records && m_history.m_depth++ == 0) {
         m_history.CatchUp();
@@ -113,7 +109,7 @@ CRunHistory::Step::~Step() {
     const CurrentPoint& produced = after.run.current;
     if (produced.pending == 1 && !(produced == h.m_before.run.current)) {
         h.m_produced = produced;
-        h.m_producedStep = zeph::StepNameSource(h.m_stepName);
+        h.m_producedStep = h.m_stepName;
     }
     if (!Same(h.m_before, after)) {
         h.Push(after, h.m_stepName);
@@ -171,7 +167,7 @@ void CRunHistory::Retranslate() {
     }
 }
 
-void CRunHistory::Push(const Snapshot& after, const QString& name) {
+void CRunHistory::Push(const Snapshot& after, const char* name) {
     m_stack->push(new CRunStep(*this, m_recorded, after, name));
     m_recorded = after;
 }
@@ -183,7 +179,7 @@ void CRunHistory::CatchUp() {
     }
     Snapshot renamed = m_recorded;
     renamed.run.systemName = now.run.systemName;
-    Push(now, zeph::CommandText(Same(renamed, now) ? zeph::kStepSystemName : zeph::kStepOther));
+    Push(now, Same(renamed, now) ? zeph::kStepSystemName : zeph::kStepOther);
 }
 
 void CRunHistory::Clear() {
@@ -207,11 +203,11 @@ void CRunHistory::Redo() {
     }
 }
 
-QString CRunHistory::AcceptName() const {
+const char* CRunHistory::AcceptName() const {
     if (m_producedStep != nullptr && m_window.Run().State().current == m_produced) {
-        return zeph::StepName(m_producedStep);
+        return m_producedStep;
     }
-    return zeph::CommandText(zeph::kStepAddPoint);
+    return zeph::kStepAddPoint;
 }
 
 void CRunHistory::Restore(const Snapshot& snapshot) {
@@ -251,7 +247,7 @@ void CRunHistory::DeletePoint() {
         zeph::Ui().Beep();
         return;
     }
-    const Step step(*this, zeph::CommandText(zeph::kStepDeletePoint));
+    const Step step(*this, zeph::kStepDeletePoint);
     EmptyPointBox();
     m_window.Run().DeletePoint(n);
 }

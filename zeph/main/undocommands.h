@@ -35,7 +35,8 @@ class CRunHistory : public QObject {
     // restored records nothing.
     class Step {
       public:
-        Step(CRunHistory& history, const QString& name);
+        // name: one of the names of commandnames.h, shown through StepName.
+        Step(CRunHistory& history, const char* name);
         ~Step();
         Step(const Step&) = delete;
         Step& operator=(const Step&) = delete;
@@ -59,7 +60,7 @@ class CRunHistory : public QObject {
     void Redo();
     // The name of accepting the current point: the process that produced
     // it, else 点の追加.
-    QString AcceptName() const;
+    const char* AcceptName() const;
 
     // Point n is shown in the point box: Delete removes it (until the box
     // or the list changes). A number outside the list selects nothing.
@@ -90,7 +91,7 @@ class CRunHistory : public QObject {
     // The state the stack ends at, and the one before the open step.
     Snapshot m_recorded;
     Snapshot m_before;
-    QString m_stepName;
+    const char* m_stepName = nullptr;
     // The pending point the last step produced, and the source of that
     // step's name.
     CurrentPoint m_produced;
@@ -99,7 +100,7 @@ class CRunHistory : public QObject {
 
     Snapshot Take() const;
     static bool Same(const Snapshot& a, const Snapshot& b);
-    void Push(const Snapshot& after, const QString& name);
+    void Push(const Snapshot& after, const char* name);
     // A change made outside the steps (typing the system name) becomes an
     // entry of its own.
     void CatchUp();

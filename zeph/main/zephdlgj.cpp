@@ -158,7 +158,7 @@ void CZephDlgJ::BuildControls() {
     m_btnAutoCalc->setEnabled(false);
     connect(m_btnAutoCalc, &QPushButton::clicked, this, [this] {
         // Its points and its result are one step.
-        const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepCapacity));
+        const CRunHistory::Step step(*m_history, zeph::kStepCapacity);
         RunCapacityCalculation();
     });
 
@@ -409,7 +409,7 @@ void CZephDlgJ::ShowError(int code) {
 }
 
 void CZephDlgJ::SetUnitMode() {
-    const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepUnit));
+    const CRunHistory::Step step(*m_history, zeph::kStepUnit);
     const int previous = m_run->State().unitMode;
     switch (m_comboUnit->currentIndex()) {
         case 0:
@@ -438,7 +438,7 @@ void CZephDlgJ::SetUnitMode() {
 }
 
 void CZephDlgJ::OnRangeSelected(int index) {
-    const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepRange));
+    const CRunHistory::Step step(*m_history, zeph::kStepRange);
     m_run->SetRangePreset(index);
     m_Graph->update();
 }
@@ -448,7 +448,7 @@ void CZephDlgJ::OnPressureLeft() {
         return;
     }
     UpdateData(true);
-    const CRunHistory::Step step(*m_history, zeph::CommandText(zeph::kStepPressure));
+    const CRunHistory::Step step(*m_history, zeph::kStepPressure);
     m_run->SetPressureText(m_strPressure);
 }
 
