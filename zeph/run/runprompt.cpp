@@ -8,15 +8,7 @@ zeph::MsgAnswer CDefaultAnswers::Message(const QString& text, zeph::MsgIcon icon
     if (m_listener) {
         m_listener(text, icon);
     }
-    switch (buttons) {
-        case zeph::MsgButtons::YesNo:
-        case zeph::MsgButtons::SaveDiscardCancel:
-            return zeph::MsgAnswer::Yes;
-        case zeph::MsgButtons::Ok:
-        case zeph::MsgButtons::OkCancel:
-            break;
-    }
-    return zeph::MsgAnswer::Ok;
+    return zeph::FirstButtonAnswer(buttons);
 }
 
 std::optional<CRunPrompt::ReheaterChoice> CDefaultAnswers::ChooseReheater(double minOffCoilTemp) {

@@ -15,6 +15,20 @@ enum class MsgIcon { Stop, Question, Exclamation, Information };
 enum class MsgButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
+// What the first button of a box answers, as pressing Enter does: Yes (or
+// Save) for a question, OK otherwise.
+inline MsgAnswer FirstButtonAnswer(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::YesNo:
+        case MsgButtons::SaveDiscardCancel:
+            return MsgAnswer::Yes;
+        case MsgButtons::Ok:
+        case MsgButtons::OkCancel:
+            break;
+    }
+    return MsgAnswer::Ok;
+}
+
 }  // namespace zeph
 
 // How the run asks its user: the messages of a process, with their icon and

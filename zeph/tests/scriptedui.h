@@ -42,15 +42,7 @@ class CScriptedUi : public zeph::CUserInterface {
             return answers.takeFirst();
         }
         // Unscripted: the first button of the box.
-        switch (buttons) {
-            case zeph::MsgButtons::YesNo:
-            case zeph::MsgButtons::SaveDiscardCancel:
-                return zeph::MsgAnswer::Yes;
-            case zeph::MsgButtons::Ok:
-            case zeph::MsgButtons::OkCancel:
-                break;
-        }
-        return zeph::MsgAnswer::Ok;
+        return zeph::FirstButtonAnswer(buttons);
     }
 
     void Beep() override { ++beeps; }
